@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+// The hidden holder of the sixteen pawn pictures. Pawn number n = 4 * (colour - 1) + shape:
+// colours red, green, blue, yellow; shapes square, disc, triangle, star. Never shown.
+class frm_pion : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frm_pion(QWidget* parent = nullptr);
+
+    // Picture n, 1 to 16; any other number throws std::out_of_range.
+    QPixmap im_pion(int n) const;
+
+private:
+    std::array<QLabel*, 17> m_im_pion{};
+};
