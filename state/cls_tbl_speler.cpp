@@ -20,4 +20,6 @@ std::shared_ptr<cls_rij_speler> cls_tbl_speler::rij(std::int16_t rij_nummer) con
     return m_rijen.rij(rij_nummer);
 }
 
-std::int16_t cls_tbl_speler::aantal_rijen() const { return m_rijen.aantal(); }
+std::int16_t cls_tbl_speler::aantal_rijen() const {
+    return m_rijen.aantal();
+}
