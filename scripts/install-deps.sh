@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and packaging Corvanta need, when they are
+# missing. Safe to run again: it does nothing when everything is there.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev)
+case "${1:-build}" in
+build) ;;
+check) packages+=(desktop-file-utils appstream dpkg-dev) ;;
+*) echo "usage: $0 [build|check]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
