@@ -17,7 +17,11 @@ template <class T> class tbl_opslag {
 public:
     explicit tbl_opslag(const char* soort) : m_soort(soort) {}
 
+    // Slots 1 to aantal always hold a row, so an empty reference is refused.
     void voeg_toe(std::shared_ptr<T> rij_voeg_toe) {
+        if (!rij_voeg_toe) {
+            throw std::logic_error(std::string("an empty ") + m_soort + " cannot be added");
+        }
         const std::int16_t nieuw_aantal = checked_int16(m_aantal + 1);
         m_rijen.resize(static_cast<std::size_t>(nieuw_aantal) + 1);
         m_rijen.back() = std::move(rij_voeg_toe);

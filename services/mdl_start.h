@@ -1,0 +1,24 @@
+#pragma once
+
+#include "services/cls_cpt_ui.h"
+#include "services/cls_subcpt_ui.h"
+
+class frm_pion;
+class frm_speelbord;
+
+// Start-up and the program's one game. Each global is made the first time anything asks for it
+// and is kept, never replaced, until the process ends. The windows need a running QApplication.
+namespace mdl_start {
+
+cls_cpt_ui& cpt_ui();
+cls_subcpt_ui& subcpt_ui();
+cls_tbl_speler& tbl_speler();
+cls_tbl_speelbord& tbl_speelbord();
+cls_status& status();
+frm_speelbord& speelbord();
+frm_pion& pion();
+
+// Shows the board window and starts a new game, which opens the add-teams dialog above it.
+void Main();
+
+} // namespace mdl_start

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class cls_cpt_ui;
+class frm_pion;
+class pawn_picture;
+
+// The add-teams dialog: four name boxes, each beside the pawn its team will play with. "add
+// teams" hands the names, exactly as typed, to the facade, which makes a team of every box that
+// is not empty; then the dialog closes. Closing it otherwise adds no team. It is shown once.
+class frm_voeg_speler_toe : public QWidget {
+    Q_OBJECT
+
+public:
+    frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, QWidget* parent = nullptr);
+
+    void knp_voeg_speler_toe_Click();
+
+private:
+    void Form_Load();
+
+    cls_cpt_ui& m_cpt_ui;
+    frm_pion& m_pion;
+
+    QLabel* m_lbl_speler = nullptr;
+    QLabel* m_lbl_pion = nullptr;
+    std::array<QLineEdit*, 5> m_tb_naam_speler{};
+    std::array<pawn_picture*, 5> m_im_pion{};
+    QPushButton* m_knp_voeg_speler_toe = nullptr;
+};

@@ -1,0 +1,25 @@
+#include "ui/venster.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+void centreer_op_scherm(QWidget& venster) {
+    const QScreen* scherm = venster.screen() ? venster.screen() : QGuiApplication::primaryScreen();
+    if (scherm) {
+        venster.move(scherm->availableGeometry().center() - venster.rect().center());
+    }
+}
+
+void richt_dialoog_in(QWidget& dialoog, const char* titel, int breedte, int hoogte) {
+    dialoog.setWindowFlag(Qt::Dialog);
+    dialoog.setAttribute(Qt::WA_DeleteOnClose);
+    dialoog.setWindowTitle(QString::fromUtf8(titel));
+    dialoog.setFixedSize(breedte, hoogte);
+    QPalette wit = dialoog.palette();
+    wit.setColor(QPalette::Window, Qt::white);
+    dialoog.setPalette(wit);
+    dialoog.setAutoFillBackground(true);
+    centreer_op_scherm(dialoog);
+}
