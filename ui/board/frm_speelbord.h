@@ -2,13 +2,16 @@
 
 #include "services/cls_subcpt_ui.h"
 
-#include <QWidget>
-
 #include <array>
 #include <cstdint>
 
+#include <QPixmap>
+#include <QWidget>
+
+class QFrame;
 class QLabel;
 class QLineEdit;
+class QPaintEvent;
 class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
@@ -16,6 +19,10 @@ class frm_pion;
 // The board window: the scoreboard on the left, the nine squares on the right. It draws the game
 // from the records (initialiseer once the teams exist, refresh_me after every change) and keeps
 // no copy of the game, only which team each scoreboard row shows.
+//
+// Construction builds every control and runs Form_Load: the team rows are hidden and "rewind"
+// is off until the first refresh_me, because before it no game exists to rewind. Control arrays
+// are std::arrays indexed as the controls are numbered; unused leading elements stay null.
 class frm_speelbord : public QWidget {
     Q_OBJECT
 
@@ -35,4 +42,49 @@ public:
     const cls_subcpt_ui::per_team_int& inverse_volgorde() const;
     // The square-number label of square v (1 to 9), whose caption the add-systems dialog reads.
     const QLabel& lbl_vak_nummer(int v) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Form_Load();
+    void maak_scorebord();
+    void maak_vakken();
+    void maak_knoppen_en_tekstvakken();
+    void zet_tabvolgorde();
+
+    cls_tbl_speler& m_tbl_speler;
+    cls_tbl_speelbord& m_tbl_speelbord;
+    cls_status& m_status;
+    cls_subcpt_ui& m_subcpt_ui;
+    frm_pion& m_pion;
+    cls_cpt_ui* m_cpt_ui = nullptr;
+
+    cls_subcpt_ui::per_team_int m_inverse_volgorde{};
+    QPixmap m_achtergrond;
+
+    QLabel* m_im_background = nullptr;
+    QFrame* m_shp_background_scoreboard = nullptr;
+    QPushButton* m_knp_achteruit = nullptr;
+    QPushButton* m_knp_vooruit = nullptr;
+    QLabel* m_lbl_ronde_text = nullptr;
+    QLabel* m_lbl_ronde_nummer = nullptr;
+    QLabel* m_lbl_speler = nullptr;
+    QLabel* m_lbl_marktaandeel = nullptr;
+
+    // Scoreboard rows 1 to 4.
+    std::array<QLineEdit*, 5> m_tb_naam_speler{};
+    std::array<QLabel*, 5> m_im_pion_speler{};
+    std::array<QLineEdit*, 5> m_tb_marktaandeel_speler{};
+
+    // Squares 1 to 9.
+    std::array<QFrame*, 10> m_Shape1{};
+    std::array<QLabel*, 10> m_lbl_vak_nummer{};
+    std::array<QPushButton*, 10> m_knp_voeg_systeem_toe{};
+    std::array<QLabel*, 10> m_lbl_marktaandeel_systeem{};
+    std::array<QFrame*, 10> m_Line1{};
+
+    // System slots 4 to 39: square v owns 4v (bottom line) to 4v + 3 (top line).
+    std::array<QLabel*, 40> m_im_nieuw{};
+    std::array<QLineEdit*, 40> m_tb_marktaandeel_systeem{};
 };

@@ -1,0 +1,390 @@
+#include "ui/board/frm_speelbord.h"
+
+#include "ui/board/board_font.h"
+#include "ui/board/percentage_text.h"
+#include "ui/dialogs/frm_pion.h"
+
+#include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// The layout is given in twips; the window works in pixels, 15 twips to a pixel.
+constexpr int twips_per_pixel = 15;
+
+QRect twips_rect(int left, int top, int width, int height) {
+    return {left / twips_per_pixel, top / twips_per_pixel, width / twips_per_pixel,
+            height / twips_per_pixel};
+}
+
+constexpr double punten_standaard = 9.0;
+constexpr double punten_scorebord = 13.5;
+constexpr double punten_vak_nummer = 18.0;
+
+constexpr int eerste_rij = 1;
+constexpr int eerste_vak = 1;
+constexpr int eerste_slot = 4;
+
+// Top-left corner of square v's frame, in twips: three columns, three rows, numbered row by row.
+int vak_links(int v) {
+    constexpr int links[] = {6000, 8760, 11520};
+    return links[(v - 1) % 3];
+}
+int vak_boven(int v) {
+    constexpr int boven[] = {1320, 3960, 6600};
+    return boven[(v - 1) / 3];
+}
+
+// Slot i of square v (4v to 4v + 3) stands on line k = 4v + 4 - i, counted from the top.
+int slot_vak(int i) {
+    return i / 4;
+}
+int slot_regel(int i) {
+    return 4 * slot_vak(i) + 4 - i;
+}
+int slot_boven(int i) {
+    return vak_boven(slot_vak(i)) + 1080 + 360 * (slot_regel(i) - 1);
+}
+
+// A control array element by the array's own numbering; anything outside it is an error, never
+// a null control.
+template <class T, std::size_t N>
+T* element(const std::array<T*, N>& controls, int index, int first, const char* naam) {
+    if (index < first || index >= static_cast<int>(N)) {
+        throw std::out_of_range(std::string(naam) + " has no element " + std::to_string(index));
+    }
+    return controls[static_cast<std::size_t>(index)];
+}
+
+template <class T> const T& vereist(const std::shared_ptr<T>& ref, const char* wat) {
+    if (!ref) {
+        throw std::logic_error(std::string("the board window needs ") + wat +
+                               ", but the reference is empty");
+    }
+    return *ref;
+}
+
+QFrame* maak_rechthoek(QWidget* ouder, const QRect& plaats) {
+    auto* kader = new QFrame(ouder);
+    kader->setFrameShape(QFrame::Box);
+    kader->setFrameShadow(QFrame::Plain);
+    kader->setLineWidth(1);
+    kader->setGeometry(plaats);
+    return kader;
+}
+
+QLabel* maak_label(QWidget* ouder, const QString& tekst, const QRect& plaats) {
+    auto* label = new QLabel(tekst, ouder);
+    label->setGeometry(plaats);
+    return label;
+}
+
+QLabel* maak_plaatje(QWidget* ouder, const QRect& plaats) {
+    auto* plaatje = new QLabel(ouder);
+    plaatje->setScaledContents(true);
+    plaatje->setGeometry(plaats);
+    return plaatje;
+}
+
+void benoem(QWidget* control, const QString& naam, const QString& toegankelijk) {
+    control->setObjectName(naam);
+    control->setAccessibleName(toegankelijk);
+}
+
+QString array_naam(const char* naam, int index) {
+    return QString("%1_%2").arg(QLatin1String(naam)).arg(index);
+}
+
+} // namespace
+
+frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_speelbord,
+                             cls_status& status, cls_subcpt_ui& subcpt_ui, frm_pion& pion,
+                             QWidget* parent)
+    : QWidget(parent), m_tbl_speler(tbl_speler), m_tbl_speelbord(tbl_speelbord), m_status(status),
+      m_subcpt_ui(subcpt_ui), m_pion(pion), m_achtergrond(":/assets/speelbord.jpg") {
+    if (m_achtergrond.isNull()) {
+        throw std::runtime_error("the board picture is missing from the program");
+    }
+    setObjectName("frm_speelbord");
+    setWindowTitle("Corvanta 5");
+    setFont(board_font::font(punten_standaard));
+    setFixedSize(1016, 745);
+    if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
+        move(scherm->availableGeometry().center() - rect().center());
+    }
+
+    // Creation order is the stacking order: the picture at the bottom, then the drawn items,
+    // then the text boxes and buttons on top of everything.
+    m_im_background = maak_plaatje(this, twips_rect(0, 0, 15255, 11175));
+    m_im_background->setPixmap(m_achtergrond);
+    benoem(m_im_background, "im_background", "board picture");
+    maak_scorebord();
+    maak_vakken();
+    maak_knoppen_en_tekstvakken();
+    zet_tabvolgorde();
+
+    Form_Load();
+}
+
+void frm_speelbord::maak_scorebord() {
+    m_shp_background_scoreboard = maak_rechthoek(this, twips_rect(960, 2760, 3375, 2175));
+    benoem(m_shp_background_scoreboard, "shp_background_scoreboard", "scoreboard background");
+    // A light, slightly see-through card keeps the scoreboard readable over any backdrop.
+    QPalette kaart = m_shp_background_scoreboard->palette();
+    kaart.setColor(QPalette::Window, QColor(255, 255, 255, 215));
+    kaart.setColor(QPalette::WindowText, QColor(0xB8, 0xC0, 0xCA));
+    m_shp_background_scoreboard->setPalette(kaart);
+    m_shp_background_scoreboard->setAutoFillBackground(true);
+
+    const QFont groot = board_font::font(punten_scorebord);
+    m_lbl_ronde_text = maak_label(this, "fiscal year", twips_rect(1200, 2160, 1335, 375));
+    benoem(m_lbl_ronde_text, "lbl_ronde_text", "fiscal year heading");
+    m_lbl_ronde_nummer = maak_label(this, QString(), twips_rect(2760, 2160, 495, 375));
+    benoem(m_lbl_ronde_nummer, "lbl_ronde_nummer", "fiscal year");
+    m_lbl_speler = maak_label(this, "biz unit", twips_rect(1200, 2880, 1095, 375));
+    benoem(m_lbl_speler, "lbl_speler", "biz unit column heading");
+    m_lbl_marktaandeel = maak_label(this, "   share", twips_rect(2760, 2880, 1335, 375));
+    benoem(m_lbl_marktaandeel, "lbl_marktaandeel", "share column heading");
+    for (QLabel* label : {m_lbl_ronde_text, m_lbl_ronde_nummer, m_lbl_speler, m_lbl_marktaandeel}) {
+        label->setFont(groot);
+    }
+
+    for (int r = eerste_rij; r <= 4; ++r) {
+        auto*& pion = m_im_pion_speler[static_cast<std::size_t>(r)];
+        pion = maak_plaatje(this, twips_rect(2520, 3360 + 360 * (r - 1), 255, 255));
+        benoem(pion, array_naam("im_pion_speler", r), QString("pawn of team in row %1").arg(r));
+    }
+}
+
+void frm_speelbord::maak_vakken() {
+    const QFont groot = board_font::font(punten_vak_nummer);
+    for (int v = eerste_vak; v <= 9; ++v) {
+        const auto vi = static_cast<std::size_t>(v);
+        const int x = vak_links(v);
+        const int y = vak_boven(v);
+
+        m_Shape1[vi] = maak_rechthoek(this, twips_rect(x, y, 2655, 2535));
+        benoem(m_Shape1[vi], array_naam("Shape1", v), QString("frame of square %1").arg(v));
+
+        m_lbl_vak_nummer[vi] =
+            maak_label(this, QString::number(v), twips_rect(x + 120, y + 120, 255, 375));
+        m_lbl_vak_nummer[vi]->setFont(groot);
+        benoem(m_lbl_vak_nummer[vi], array_naam("lbl_vak_nummer", v),
+               QString("number of square %1").arg(v));
+
+        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
+            auto*& pion = m_im_nieuw[static_cast<std::size_t>(i)];
+            pion = maak_plaatje(this, twips_rect(x + 120, slot_boven(i), 255, 255));
+            benoem(pion, array_naam("im_nieuw", i),
+                   QString("pawn on line %1 of square %2").arg(slot_regel(i)).arg(v));
+        }
+
+        m_lbl_marktaandeel_systeem[vi] =
+            maak_label(this, "market share", twips_rect(x + 1080, y + 720, 1455, 255));
+        benoem(m_lbl_marktaandeel_systeem[vi], array_naam("lbl_marktaandeel_systeem", v),
+               QString("market share heading of square %1").arg(v));
+
+        // The line runs from offset 0 to offset 2640 twips, both ends included.
+        m_Line1[vi] = new QFrame(this);
+        m_Line1[vi]->setFrameShape(QFrame::HLine);
+        m_Line1[vi]->setFrameShadow(QFrame::Plain);
+        m_Line1[vi]->setLineWidth(1);
+        m_Line1[vi]->setGeometry(QRect(twips_rect(x, y + 960, 2640, 0).topLeft(), QSize(177, 1)));
+        benoem(m_Line1[vi], array_naam("Line1", v),
+               QString("line under the heading of square %1").arg(v));
+    }
+}
+
+void frm_speelbord::maak_knoppen_en_tekstvakken() {
+    const QFont groot = board_font::font(punten_scorebord);
+    m_knp_achteruit = new QPushButton("rewind", this);
+    m_knp_achteruit->setGeometry(twips_rect(960, 1440, 1575, 495));
+    m_knp_achteruit->setFont(groot);
+    benoem(m_knp_achteruit, "knp_achteruit", "rewind");
+    m_knp_vooruit = new QPushButton("forward", this);
+    m_knp_vooruit->setGeometry(twips_rect(2760, 1440, 1575, 495));
+    m_knp_vooruit->setFont(groot);
+    benoem(m_knp_vooruit, "knp_vooruit", "forward");
+
+    for (int r = eerste_rij; r <= 4; ++r) {
+        const auto ri = static_cast<std::size_t>(r);
+        const int boven = 3360 + 360 * (r - 1);
+        m_tb_naam_speler[ri] = new QLineEdit(this);
+        m_tb_naam_speler[ri]->setGeometry(twips_rect(1200, boven, 1095, 285));
+        benoem(m_tb_naam_speler[ri], array_naam("tb_naam_speler", r),
+               QString("name of team in row %1").arg(r));
+        m_tb_marktaandeel_speler[ri] = new QLineEdit(this);
+        m_tb_marktaandeel_speler[ri]->setGeometry(twips_rect(3000, boven, 1095, 285));
+        benoem(m_tb_marktaandeel_speler[ri], array_naam("tb_marktaandeel_speler", r),
+               QString("market share of team in row %1").arg(r));
+    }
+
+    for (int v = eerste_vak; v <= 9; ++v) {
+        const auto vi = static_cast<std::size_t>(v);
+        const int x = vak_links(v);
+        m_knp_voeg_systeem_toe[vi] = new QPushButton("add systems", this);
+        m_knp_voeg_systeem_toe[vi]->setGeometry(twips_rect(x + 600, vak_boven(v) + 120, 1935, 495));
+        benoem(m_knp_voeg_systeem_toe[vi], array_naam("knp_voeg_systeem_toe", v),
+               QString("add systems to square %1").arg(v));
+        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
+            auto*& aandeel = m_tb_marktaandeel_systeem[static_cast<std::size_t>(i)];
+            aandeel = new QLineEdit(this);
+            aandeel->setGeometry(twips_rect(x + 720, slot_boven(i), 1695, 285));
+            benoem(aandeel, array_naam("tb_marktaandeel_systeem", i),
+                   QString("market share on line %1 of square %2").arg(slot_regel(i)).arg(v));
+        }
+    }
+}
+
+void frm_speelbord::zet_tabvolgorde() {
+    std::vector<QWidget*> volgorde{m_knp_vooruit};
+    for (int r = 4; r >= 1; --r) {
+        volgorde.push_back(m_tb_marktaandeel_speler[static_cast<std::size_t>(r)]);
+    }
+    for (int r = 4; r >= 1; --r) {
+        volgorde.push_back(m_tb_naam_speler[static_cast<std::size_t>(r)]);
+    }
+    volgorde.push_back(m_knp_achteruit);
+    for (int v : {3, 4, 5, 6, 7, 8, 9, 1, 2}) {
+        volgorde.push_back(m_knp_voeg_systeem_toe[static_cast<std::size_t>(v)]);
+        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
+            volgorde.push_back(m_tb_marktaandeel_systeem[static_cast<std::size_t>(i)]);
+        }
+    }
+    for (std::size_t j = 1; j < volgorde.size(); ++j) {
+        QWidget::setTabOrder(volgorde[j - 1], volgorde[j]);
+    }
+    // First in the tab order, so it has the focus when the window opens.
+    m_knp_vooruit->setFocus();
+}
+
+void frm_speelbord::cpt_ui(cls_cpt_ui& let_cpt_ui) {
+    m_cpt_ui = &let_cpt_ui;
+}
+
+void frm_speelbord::Form_Load() {
+    for (int r = eerste_rij; r <= 4; ++r) {
+        const auto ri = static_cast<std::size_t>(r);
+        m_tb_naam_speler[ri]->hide();
+        m_im_pion_speler[ri]->hide();
+        m_tb_marktaandeel_speler[ri]->hide();
+        m_inverse_volgorde[ri] = static_cast<std::int16_t>(r);
+    }
+    // No game exists before the first refresh: a rewind now would drop the only board.
+    m_knp_achteruit->setEnabled(false);
+}
+
+void frm_speelbord::initialiseer() {
+    const std::int16_t n = m_tbl_speler.aantal_rijen();
+    for (std::int16_t t = 1; t <= n; ++t) {
+        QLineEdit* naam = element(m_tb_naam_speler, t, eerste_rij, "tb_naam_speler");
+        QLabel* pion = element(m_im_pion_speler, t, eerste_rij, "im_pion_speler");
+        QLineEdit* aandeel =
+            element(m_tb_marktaandeel_speler, t, eerste_rij, "tb_marktaandeel_speler");
+        naam->show();
+        pion->show();
+        aandeel->show();
+        const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
+        naam->setText(QString::fromStdString(team.speler_naam()));
+        pion->setPixmap(m_pion.im_pion(team.pion_nummer()));
+    }
+}
+
+void frm_speelbord::refresh_me() {
+    const std::int16_t stap = m_status.stap();
+    const std::int16_t ronde = m_status.ronde();
+    m_knp_achteruit->setEnabled(!(ronde == 1 && stap == 1));
+    // A forward press from the last round the Integer can hold would overflow the round.
+    m_knp_vooruit->setEnabled(ronde != std::numeric_limits<std::int16_t>::max());
+
+    m_lbl_ronde_nummer->setText(QString::number(ronde));
+
+    const std::int16_t stap_nu = m_status.stap();
+    if (stap_nu != 1 && stap_nu != 4) {
+        enable_toevoegen_systeem();
+    } else {
+        disable_toevoegen_systeem();
+    }
+
+    cls_subcpt_ui::per_team_double marktaandeel_speler{};
+    cls_subcpt_ui::per_team_int speler_volgorde{};
+    m_subcpt_ui.srvc_bereken_marktaandeel_speler(marktaandeel_speler);
+    m_subcpt_ui.srvc_bereken_score_volgorde(marktaandeel_speler, speler_volgorde,
+                                            m_inverse_volgorde);
+
+    const std::int16_t n = m_tbl_speler.aantal_rijen();
+    for (std::int16_t t = 1; t <= n; ++t) {
+        const std::int16_t r = speler_volgorde.at(static_cast<std::size_t>(t));
+        const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
+        element(m_tb_marktaandeel_speler, r, eerste_rij, "tb_marktaandeel_speler")
+            ->setText(percentage_text(marktaandeel_speler.at(static_cast<std::size_t>(t))));
+        element(m_tb_naam_speler, r, eerste_rij, "tb_naam_speler")
+            ->setText(QString::fromStdString(team.speler_naam()));
+        element(m_im_pion_speler, r, eerste_rij, "im_pion_speler")
+            ->setPixmap(m_pion.im_pion(team.pion_nummer()));
+    }
+
+    for (int i = eerste_slot; i <= 39; ++i) {
+        m_im_nieuw[static_cast<std::size_t>(i)]->clear();
+        m_tb_marktaandeel_systeem[static_cast<std::size_t>(i)]->hide();
+    }
+
+    const cls_rij_speelbord& bord =
+        vereist(m_tbl_speelbord.rij(m_status.ronde()), "the board of the current round");
+    for (std::int16_t v = 1; v <= 9; ++v) {
+        int k = 0;
+        for (std::int16_t w = 1; w <= 4; ++w) {
+            const cls_systeem& cel = vereist(bord.systeem(v, w), "a system cell");
+            if (!cel.aanwezig()) {
+                continue;
+            }
+            ++k;
+            const int i = 4 * (v + 1) - k;
+            const cls_rij_speler& eigenaar =
+                vereist(m_tbl_speler.rij(cel.speler_nummer()), "the team that owns a system");
+            element(m_im_nieuw, i, eerste_slot, "im_nieuw")
+                ->setPixmap(m_pion.im_pion(eigenaar.pion_nummer()));
+            QLineEdit* aandeel =
+                element(m_tb_marktaandeel_systeem, i, eerste_slot, "tb_marktaandeel_systeem");
+            aandeel->setText(percentage_text(cel.marktaandeel()));
+            aandeel->show();
+        }
+    }
+}
+
+// The buttons stay enabled at every step on purpose: between two actions the game always rests
+// at step 1, so disabling them at steps 1 and 4 would lock the game master out of the board.
+void frm_speelbord::disable_toevoegen_systeem() {}
+
+void frm_speelbord::enable_toevoegen_systeem() {
+    for (int v = eerste_vak; v <= 9; ++v) {
+        m_knp_voeg_systeem_toe[static_cast<std::size_t>(v)]->setEnabled(true);
+    }
+}
+
+const cls_subcpt_ui::per_team_int& frm_speelbord::inverse_volgorde() const {
+    return m_inverse_volgorde;
+}
+
+const QLabel& frm_speelbord::lbl_vak_nummer(int v) const {
+    return *element(m_lbl_vak_nummer, v, eerste_vak, "lbl_vak_nummer");
+}
+
+void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
+    // The window's own background is the board picture too; im_background covers it.
+    QPainter schilder(this);
+    schilder.drawPixmap(rect(), m_achtergrond);
+}

@@ -1,0 +1,46 @@
+#include "ui/dialogs/frm_pion.h"
+
+#include <stdexcept>
+#include <string>
+
+#include <QLabel>
+#include <QString>
+
+namespace {
+
+constexpr int aantal_pionnen = 16;
+constexpr int pion_maat = 20;
+
+const char* const kleuren[] = {"red", "green", "blue", "yellow"};
+const char* const vormen[] = {"square", "disc", "triangle", "star"};
+
+} // namespace
+
+frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
+    setObjectName("frm_pion");
+    setWindowTitle("pion");
+    for (int n = 1; n <= aantal_pionnen; ++n) {
+        const QPixmap plaatje(QString(":/assets/pawns/pion_%1.bmp").arg(n, 2, 10, QChar('0')));
+        if (plaatje.isNull()) {
+            throw std::runtime_error("pawn picture " + std::to_string(n) +
+                                     " is missing from the program");
+        }
+        auto* label = new QLabel(this);
+        label->setObjectName(QString("im_pion_%1").arg(n));
+        label->setAccessibleName(QString("pawn %1, %2 %3")
+                                     .arg(n)
+                                     .arg(QLatin1String(kleuren[(n - 1) / 4]))
+                                     .arg(QLatin1String(vormen[(n - 1) % 4])));
+        label->setPixmap(plaatje);
+        label->setGeometry(((n - 1) % 4) * (pion_maat + 4), ((n - 1) / 4) * (pion_maat + 4),
+                           pion_maat, pion_maat);
+        m_im_pion[static_cast<std::size_t>(n)] = label;
+    }
+}
+
+QPixmap frm_pion::im_pion(int n) const {
+    if (n < 1 || n > aantal_pionnen) {
+        throw std::out_of_range("there is no pawn picture " + std::to_string(n));
+    }
+    return m_im_pion[static_cast<std::size_t>(n)]->pixmap();
+}
