@@ -1,8 +1,10 @@
 #include "ui/board/frm_speelbord.h"
 
+#include "services/cls_cpt_ui.h"
 #include "ui/board/board_font.h"
 #include "ui/board/percentage_text.h"
 #include "ui/dialogs/frm_pion.h"
+#include "ui/dialogs/frm_voeg_systeem_toe.h"
 
 #include <limits>
 #include <memory>
@@ -10,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include <QCloseEvent>
 #include <QColor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -135,6 +139,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     maak_vakken();
     maak_knoppen_en_tekstvakken();
     zet_tabvolgorde();
+    verbind_handlers();
 
     Form_Load();
 }
@@ -387,4 +392,99 @@ void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
     // The window's own background is the board picture too; im_background covers it.
     QPainter schilder(this);
     schilder.drawPixmap(rect(), m_achtergrond);
+}
+
+void frm_speelbord::verbind_handlers() {
+    connect(m_knp_achteruit, &QPushButton::clicked, this, &frm_speelbord::knp_achteruit_Click);
+    connect(m_knp_vooruit, &QPushButton::clicked, this, &frm_speelbord::knp_vooruit_Click);
+    for (int v = eerste_vak; v <= 9; ++v) {
+        connect(m_knp_voeg_systeem_toe[static_cast<std::size_t>(v)], &QPushButton::clicked, this,
+                [this, v] { knp_voeg_systeem_toe_Click(v); });
+    }
+    for (int r = eerste_rij; r <= 4; ++r) {
+        connect(m_tb_naam_speler[static_cast<std::size_t>(r)], &QLineEdit::textChanged, this,
+                [this, r] { tb_naam_speler_Change(r); });
+    }
+}
+
+cls_cpt_ui& frm_speelbord::facade() const {
+    if (!m_cpt_ui) {
+        throw std::logic_error("the board window is not connected to the game");
+    }
+    return *m_cpt_ui;
+}
+
+void frm_speelbord::knp_achteruit_Click() {
+    // Round 1, step 1 has no round before it; rewinding there would drop the only board.
+    if (m_status.vak_nummer() != 0 || (m_status.ronde() == 1 && m_status.stap() == 1)) {
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        facade().srvc_achteruit();
+    }
+}
+
+void frm_speelbord::knp_vooruit_Click() {
+    // From the last round the Integer can hold, the fourth step would overflow the round after
+    // the first three had already changed the game.
+    if (m_status.vak_nummer() != 0 ||
+        m_status.ronde() == std::numeric_limits<std::int16_t>::max()) {
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        facade().srvc_vooruit();
+    }
+}
+
+void frm_speelbord::knp_voeg_systeem_toe_Click(int Index) {
+    if (m_status.vak_nummer() != 0) {
+        return;
+    }
+    m_status.vak_nummer(static_cast<std::int16_t>(Index));
+    // Not modal; it deletes itself when it closes and then releases the square.
+    auto* dialoog = new frm_voeg_systeem_toe(m_status, m_tbl_speler, m_subcpt_ui, facade(), *this,
+                                             m_pion, this);
+    dialoog->show();
+}
+
+void frm_speelbord::tb_naam_speler_Change(int Index) {
+    const std::int16_t team = m_inverse_volgorde.at(static_cast<std::size_t>(Index));
+    const QLineEdit* naam = element(m_tb_naam_speler, Index, eerste_rij, "tb_naam_speler");
+    std::shared_ptr<cls_rij_speler> rij = m_tbl_speler.rij(team);
+    if (!rij) {
+        throw std::logic_error("scoreboard row " + std::to_string(Index) + " shows no team");
+    }
+    rij->speler_naam(naam->text().toStdString());
+}
+
+void frm_speelbord::Form_Unload(int& cancel) {
+    QMessageBox vraag(QMessageBox::NoIcon, "Corvanta", "wilt u de applicatie afsluiten?",
+                      QMessageBox::NoButton, this);
+    // Buttons of one role keep the order they were added in, whatever the desktop's convention.
+    QPushButton* ok = vraag.addButton("OK", QMessageBox::ActionRole);
+    QPushButton* annuleer = vraag.addButton("Cancel", QMessageBox::ActionRole);
+    vraag.setDefaultButton(ok);
+    vraag.setEscapeButton(annuleer);
+    vraag.exec();
+    if (vraag.clickedButton() != ok) {
+        cancel = 1;
+        return;
+    }
+    // Ending the program closes whatever else is open: the pawn holder and any dialog.
+    m_pion.close();
+    for (QWidget* kind : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (kind->isWindow()) {
+            kind->close();
+        }
+    }
+}
+
+void frm_speelbord::closeEvent(QCloseEvent* event) {
+    int cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
 }

@@ -11,6 +11,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QCloseEvent;
 class QPaintEvent;
 class QPushButton;
 class cls_cpt_ui;
@@ -38,6 +39,15 @@ public:
     void disable_toevoegen_systeem();
     void enable_toevoegen_systeem();
 
+    // The game master's actions. Navigation and "add systems" do nothing while an add-systems
+    // dialog holds the square lock (status.vak_nummer not 0).
+    void knp_achteruit_Click();
+    void knp_vooruit_Click();
+    void knp_voeg_systeem_toe_Click(int Index);
+    void tb_naam_speler_Change(int Index);
+    // Asks before the window closes; sets cancel to 1 to keep it open.
+    void Form_Unload(int& cancel);
+
     // Which team (row number) each scoreboard row 1 to 4 shows.
     const cls_subcpt_ui::per_team_int& inverse_volgorde() const;
     // The square-number label of square v (1 to 9), whose caption the add-systems dialog reads.
@@ -45,6 +55,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -52,6 +63,8 @@ private:
     void maak_vakken();
     void maak_knoppen_en_tekstvakken();
     void zet_tabvolgorde();
+    void verbind_handlers();
+    cls_cpt_ui& facade() const;
 
     cls_tbl_speler& m_tbl_speler;
     cls_tbl_speelbord& m_tbl_speelbord;
