@@ -1,9 +1,8 @@
-#include "state/cls_status.h"
 #include "state/cls_tbl_speelbord.h"
 
-#include <QTest>
-
 #include <stdexcept>
+
+#include <QTest>
 
 class tst_cls_tbl_speelbord : public QObject {
     Q_OBJECT
@@ -68,20 +67,6 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, historie.verwijder_laatste_rij());
         QCOMPARE(historie.aantal_rijen(), 0);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, historie.rij(0));
-    }
-
-    // The status is a plain record: new it reads 0, 0, 0 and it keeps any value it is given.
-    void status_bewaart_elke_waarde() {
-        cls_status status;
-        QCOMPARE(status.ronde(), 0);
-        QCOMPARE(status.stap(), 0);
-        QCOMPARE(status.vak_nummer(), 0);
-        status.ronde(-3);
-        status.stap(0);
-        status.vak_nummer(32767);
-        QCOMPARE(status.ronde(), -3);
-        QCOMPARE(status.stap(), 0);
-        QCOMPARE(status.vak_nummer(), 32767);
     }
 };
 
