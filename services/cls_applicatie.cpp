@@ -1,9 +1,15 @@
 #include "services/cls_applicatie.h"
 
+#include "ui/venster.h"
+
 #include <QMessageBox>
 
 cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Corvanta");
+    // Ties the windows to the installed desktop entry (its icon and name in the task bar), and
+    // gives the icon to message boxes that open without a parent window.
+    setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
+    setWindowIcon(programma_icoon());
 }
 
 bool cls_applicatie::notify(QObject* ontvanger, QEvent* gebeurtenis) {

@@ -5,6 +5,7 @@
 #include "ui/board/percentage_text.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
+#include "ui/venster.h"
 
 #include <limits>
 #include <memory>
@@ -124,6 +125,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     }
     setObjectName("frm_speelbord");
     setWindowTitle("Corvanta 5");
+    setWindowIcon(programma_icoon());
     setFont(board_font::font(punten_standaard));
     setFixedSize(1016, 745);
     if (const QScreen* scherm = QGuiApplication::primaryScreen()) {

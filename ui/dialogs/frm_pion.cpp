@@ -1,5 +1,7 @@
 #include "ui/dialogs/frm_pion.h"
 
+#include "ui/venster.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +21,7 @@ const char* const vormen[] = {"square", "disc", "triangle", "star"};
 frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
     setObjectName("frm_pion");
     setWindowTitle("pion");
+    setWindowIcon(programma_icoon());
     for (int n = 1; n <= aantal_pionnen; ++n) {
         const QPixmap plaatje(QString(":/assets/pawns/pion_%1.bmp").arg(n, 2, 10, QChar('0')));
         if (plaatje.isNull()) {
