@@ -1,13 +1,18 @@
 # Thin wrapper over the CMake presets. `make run` builds and starts Corvanta; `make test` builds
 # and runs the test suite. Both install the Debian packages they need first.
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test asan-test format clean
+.PHONY: all deps check-deps build run test asan-test install package format clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh build
+
+# The suite also validates the installed files and builds the package, with tools of their own.
+check-deps: deps
+	@scripts/install-deps.sh check
 
 build: deps
 	cmake --preset dev
@@ -20,13 +25,23 @@ run: build
 	fi
 	build/dev/corvanta
 
-test: build
+test: check-deps build
 	ctest --preset dev -j $(JOBS)
 
-asan-test: deps
+asan-test: check-deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Builds as you, installs through sudo only when the prefix is not yours (DESTDIR is honoured).
+install: build
+	@dir="$(DESTDIR)$(PREFIX)"; while [ ! -e "$$dir" ]; do dir=$$(dirname "$$dir"); done; \
+	sudo=""; [ -w "$$dir" ] || sudo=sudo; \
+	$$sudo env DESTDIR="$(DESTDIR)" cmake --install build/dev --prefix "$(PREFIX)"
+
+# The Debian package, build/dev/corvanta_<version>_<arch>.deb.
+package: check-deps build
+	cmake --build --preset dev --target package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
