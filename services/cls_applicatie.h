@@ -22,15 +22,21 @@ public:
             werk();
             return true;
         } catch (const std::exception& fout) {
+            ++m_aantal_fouten;
             meld_fout(fout.what());
         } catch (...) {
+            ++m_aantal_fouten;
             meld_fout("unknown error");
         }
         return false;
     }
 
+    // How many exceptions have reached the boundary, including those not reported again.
+    int aantal_fouten() const { return m_aantal_fouten; }
+
 private:
     void meld_fout(const char* tekst);
 
     bool m_fout_gemeld = false;
+    int m_aantal_fouten = 0;
 };
