@@ -16,14 +16,12 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -128,9 +126,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     setWindowIcon(programma_icoon());
     setFont(board_font::font(punten_standaard));
     setFixedSize(1016, 745);
-    if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
-        move(scherm->availableGeometry().center() - rect().center());
-    }
+    centreer_op_scherm(*this);
 
     // Creation order is the stacking order: the picture at the bottom, then the drawn items,
     // then the text boxes and buttons on top of everything.
