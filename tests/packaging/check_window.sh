@@ -22,7 +22,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n 1 "$work/display")
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
 
 # In the sanitizer build: libxkbcommon-x11 strndup()s X replies that carry no terminating NUL,
 # which strndup allows but ASan's strict_string_checks reports.

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the packaging checks: the tools they need, and the files an install must hold.
 
 fail() {
