@@ -1,0 +1,260 @@
+// Corvanta's figures: start-up against an empty Qt window, one "forward" press early and late in
+// a game, the rules' two heaviest steps, and the memory a round of history takes. Each figure is
+// the median of repeated runs and is printed as "figure <name> <value> <unit>". Headless.
+#include "services/cls_cpt_ui.h"
+#include "ui/board/frm_speelbord.h"
+#include "ui/dialogs/frm_pion.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <malloc.h>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using klok = std::chrono::steady_clock;
+
+double mediaan(std::vector<double> waarden) {
+    std::sort(waarden.begin(), waarden.end());
+    const std::size_t n = waarden.size();
+    return n % 2 == 1 ? waarden[n / 2] : (waarden[n / 2 - 1] + waarden[n / 2]) / 2.0;
+}
+
+void figuur(const char* naam, double waarde, const char* eenheid) {
+    std::printf("figure %s %.6g %s\n", naam, waarde, eenheid);
+    std::fflush(stdout);
+}
+
+double sinds(klok::time_point begin) {
+    return std::chrono::duration<double>(klok::now() - begin).count();
+}
+
+long long monotoon_ns() {
+    timespec nu{};
+    clock_gettime(CLOCK_MONOTONIC, &nu);
+    return static_cast<long long>(nu.tv_sec) * 1000000000LL + nu.tv_nsec;
+}
+
+std::size_t in_gebruik() {
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// Seconds from spawning the probe until it reports its first painted window.
+double start_tijd(const QString& probe) {
+    QProcess proces;
+    const long long begin = monotoon_ns();
+    proces.start(probe, {});
+    if (!proces.waitForFinished(30000) || proces.exitCode() != 0) {
+        throw std::runtime_error("start-up probe failed: " + probe.toStdString());
+    }
+    const long long geschilderd = proces.readAllStandardOutput().trimmed().toLongLong();
+    return static_cast<double>(geschilderd - begin) / 1e9;
+}
+
+// A game of its own, wired as start-up wires the program's: four teams, and systems on most
+// squares so that every round has shares to compute and pawns to draw.
+struct spel {
+    cls_tbl_speler tbl_speler;
+    cls_tbl_speelbord tbl_speelbord;
+    cls_status status;
+    cls_subcpt_ui subcpt_ui{tbl_speler, tbl_speelbord, status};
+    frm_pion pion;
+    frm_speelbord speelbord{tbl_speler, tbl_speelbord, status, subcpt_ui, pion};
+    cls_cpt_ui cpt_ui{subcpt_ui, status, tbl_speler, speelbord, pion};
+    int verfbeurten = 0;
+
+    spel() {
+        speelbord.cpt_ui(cpt_ui);
+        speelbord.show();
+        cpt_ui.srvc_start_nieuw_spel();
+        cpt_ui.srvc_voeg_speler_toe({"", "Noord", "Oost", "Zuid", "West"});
+        for (std::int16_t vak = 1; vak <= 9; ++vak) {
+            cls_subcpt_ui::per_team_int plaats{};
+            for (std::size_t rij = 1; rij <= 4; ++rij) {
+                plaats[rij] = (vak + rij) % 3 != 0 ? 1 : 0;
+            }
+            cpt_ui.srvc_voeg_systeem_toe(vak, plaats);
+        }
+        QApplication::processEvents();
+    }
+
+    // Forward presses as the button makes them, through the facade; the event loop's share of
+    // the work is done between them, except the painting.
+    void vooruit_tot(int ronde) {
+        while (status.ronde() < ronde) {
+            for (int stap = 0; stap < 4; ++stap) {
+                cpt_ui.srvc_vooruit();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+        }
+        QApplication::processEvents();
+    }
+
+    QPushButton* knop(const char* naam) { return speelbord.findChild<QPushButton*>(naam); }
+
+    // One press of the button and the paint that follows it; returns seconds.
+    double druk(const char* naam) {
+        const int geschilderd = verfbeurten;
+        const auto begin = klok::now();
+        QTest::mouseClick(knop(naam), Qt::LeftButton);
+        QApplication::processEvents();
+        const double tijd = sinds(begin);
+        if (verfbeurten == geschilderd) {
+            throw std::runtime_error("a press was not followed by a paint");
+        }
+        return tijd;
+    }
+};
+
+// Counts the paints of a board window.
+class verfteller : public QObject {
+public:
+    explicit verfteller(spel& s) : m_spel(s) { s.speelbord.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++m_spel.verfbeurten;
+        }
+        return false;
+    }
+
+private:
+    spel& m_spel;
+};
+
+void start_figuren() {
+    const QString dir = QCoreApplication::applicationDirPath();
+    std::vector<double> corvanta, leeg;
+    // Alternating, so that both see the same load on the machine; the first of each warms the
+    // file cache and is not counted.
+    for (int i = 0; i <= 15; ++i) {
+        const double c = start_tijd(dir + "/start_corvanta");
+        const double l = start_tijd(dir + "/start_empty_window");
+        if (i > 0) {
+            corvanta.push_back(c);
+            leeg.push_back(l);
+        }
+    }
+    const double c = mediaan(corvanta);
+    const double l = mediaan(leeg);
+    figuur("startup_corvanta", c * 1e3, "ms");
+    figuur("startup_empty_qt_window", l * 1e3, "ms");
+    figuur("startup_ratio", c / l, "x");
+}
+
+// Memory per round over 10,000 rounds, median of three games; the last game, at round 10,000,
+// is handed back for the press figures.
+std::unique_ptr<spel> geheugen_figuur() {
+    std::vector<double> per_ronde;
+    std::unique_ptr<spel> s;
+    for (int i = 0; i < 3; ++i) {
+        s = std::make_unique<spel>();
+        const std::size_t voor = in_gebruik();
+        s->vooruit_tot(10000);
+        per_ronde.push_back(static_cast<double>(in_gebruik() - voor) / (10000 - 1));
+    }
+    figuur("history_memory_per_round", mediaan(per_ronde), "bytes");
+    return s;
+}
+
+// A forward press at round 2 and one at round 10,000, taken in turns in two games; each game is
+// rewound after its press, untimed, so both stay where they are.
+void druk_figuren(spel& laat) {
+    spel vroeg;
+    vroeg.vooruit_tot(2);
+    verfteller v(vroeg), l(laat);
+    std::vector<double> ronde_2, ronde_10000;
+    for (int i = 0; i < 200; ++i) {
+        ronde_2.push_back(vroeg.druk("knp_vooruit"));
+        vroeg.druk("knp_achteruit");
+        ronde_10000.push_back(laat.druk("knp_vooruit"));
+        laat.druk("knp_achteruit");
+    }
+    if (vroeg.status.ronde() != 2 || laat.status.ronde() != 10000) {
+        throw std::logic_error("the press figures left their rounds");
+    }
+    const double vroeg_ms = mediaan(ronde_2) * 1e3;
+    const double laat_ms = mediaan(ronde_10000) * 1e3;
+    figuur("forward_press_round_2", vroeg_ms, "ms");
+    figuur("forward_press_round_10000", laat_ms, "ms");
+    figuur("forward_press_ratio_10000_to_2", laat_ms / vroeg_ms, "x");
+}
+
+// The rules alone, without windows: the market-share computation of round 2 (systems kept,
+// placed and taken away since round 1) and the snapshot that opens a round.
+void regel_figuren() {
+    cls_tbl_speler tbl_speler;
+    cls_tbl_speelbord tbl_speelbord;
+    cls_status status;
+    cls_subcpt_ui regels(tbl_speler, tbl_speelbord, status);
+    regels.srvc_initialiseer_spel();
+    for (std::int16_t t = 1; t <= 4; ++t) {
+        regels.srvc_voeg_speler_toe("team", t, static_cast<std::int16_t>(4 * t - 3));
+    }
+    for (std::int16_t vak = 1; vak <= 9; ++vak) {
+        for (std::int16_t rij = 1; rij <= 4; ++rij) {
+            if ((vak + rij) % 3 != 0) {
+                regels.srvc_voeg_systeem_toe(rij, vak);
+            }
+        }
+    }
+    regels.srvc_bereken_marktaandeel_per_systeem("vooruit");
+    status.ronde(2);
+    regels.srvc_voeg_speelbord_toe();
+    regels.srvc_voeg_systeem_toe(1, 3);
+    regels.srvc_verwijder_systeem(2, 1);
+
+    constexpr int per_reeks = 2000;
+    std::vector<double> aandeel, momentopname;
+    for (int reeks = 0; reeks < 21; ++reeks) {
+        // Forward and back in turn, so the shares stay those of the game.
+        auto begin = klok::now();
+        for (int i = 0; i < per_reeks / 2; ++i) {
+            regels.srvc_bereken_marktaandeel_per_systeem("vooruit");
+            regels.srvc_bereken_marktaandeel_per_systeem("achteruit");
+        }
+        aandeel.push_back(sinds(begin) / per_reeks);
+
+        begin = klok::now();
+        for (int i = 0; i < per_reeks; ++i) {
+            status.ronde(static_cast<std::int16_t>(status.ronde() + 1));
+            regels.srvc_voeg_speelbord_toe();
+        }
+        momentopname.push_back(sinds(begin) / per_reeks);
+        for (int i = 0; i < per_reeks; ++i) {
+            regels.srvc_verwijder_huidig_speelbord();
+            status.ronde(static_cast<std::int16_t>(status.ronde() - 1));
+        }
+    }
+    figuur("market_share_computation", mediaan(aandeel) * 1e9, "ns");
+    figuur("board_snapshot", mediaan(momentopname) * 1e9, "ns");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Headless, for this process and the start-up probes it spawns.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    try {
+        start_figuren();
+        regel_figuren();
+        std::unique_ptr<spel> laat = geheugen_figuur();
+        druk_figuren(*laat);
+    } catch (const std::exception& fout) {
+        std::fprintf(stderr, "corvanta_bench: %s\n", fout.what());
+        return 1;
+    }
+    return 0;
+}

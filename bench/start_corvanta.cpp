@@ -1,0 +1,14 @@
+#include "first_paint.h"
+#include "services/cls_applicatie.h"
+#include "services/mdl_start.h"
+
+// Corvanta's own start-up, as main.cpp does it, marking the board window's first paint.
+int main(int argc, char** argv) {
+    cls_applicatie app(argc, argv);
+    first_paint_marker marker("frm_speelbord");
+    app.installEventFilter(&marker);
+    if (!app.bewaakt(mdl_start::Main)) {
+        return 1;
+    }
+    return app.exec();
+}
