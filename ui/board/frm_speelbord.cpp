@@ -132,6 +132,10 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     // then the text boxes and buttons on top of everything.
     m_im_background = maak_plaatje(this, twips_rect(0, 0, 15255, 11175));
     m_im_background->setPixmap(m_achtergrond);
+    // The picture covers the whole client area with opaque pixels, so whatever lies beneath it
+    // never shows; saying so spares every repaint a stretched draw of the window's own
+    // background under it.
+    m_im_background->setAttribute(Qt::WA_OpaquePaintEvent);
     benoem(m_im_background, "im_background", "board picture");
     maak_scorebord();
     maak_vakken();
