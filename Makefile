@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps check-deps build run test asan-test install package format clean
+.PHONY: all deps check-deps build run test asan-test bench install package format clean
 
 all: build
 
@@ -32,6 +32,11 @@ asan-test: check-deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Figures of start-up, speed and memory, headless (docs/performance.md). A quiet machine gives
+# steadier figures.
+bench: build
+	build/dev/bench/corvanta_bench
 
 # Builds as you, installs through sudo only when the prefix is not yours (DESTDIR is honoured).
 install: build

@@ -52,10 +52,10 @@ std::size_t in_gebruik() {
 }
 
 // Seconds from spawning the probe until it reports its first painted window.
-double start_tijd(const QString& probe) {
+double start_tijd(const QString& probe, const QStringList& argumenten = {}) {
     QProcess proces;
     const long long begin = monotoon_ns();
-    proces.start(probe, {});
+    proces.start(probe, argumenten);
     if (!proces.waitForFinished(30000) || proces.exitCode() != 0) {
         throw std::runtime_error("start-up probe failed: " + probe.toStdString());
     }
@@ -118,13 +118,22 @@ struct spel {
     }
 };
 
-// Counts the paints of a board window.
+// Counts the paints inside a board window and its dialogs. The board picture covers the
+// window, so its controls take the paints, not the window itself.
 class verfteller : public QObject {
 public:
-    explicit verfteller(spel& s) : m_spel(s) { s.speelbord.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override {
+    explicit verfteller(spel& s) : m_spel(s) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~verfteller() override { QCoreApplication::instance()->removeEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            ++m_spel.verfbeurten;
+            for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget()) {
+                if (w == &m_spel.speelbord) {
+                    ++m_spel.verfbeurten;
+                    break;
+                }
+            }
         }
         return false;
     }
@@ -135,22 +144,28 @@ private:
 
 void start_figuren() {
     const QString dir = QCoreApplication::applicationDirPath();
-    std::vector<double> corvanta, leeg;
-    // Alternating, so that both see the same load on the machine; the first of each warms the
+    std::vector<double> corvanta, leeg, tekst;
+    // In turns, so that all three see the same load on the machine; the first round warms the
     // file cache and is not counted.
     for (int i = 0; i <= 15; ++i) {
         const double c = start_tijd(dir + "/start_corvanta");
         const double l = start_tijd(dir + "/start_empty_window");
+        const double t = start_tijd(dir + "/start_empty_window", {"--text"});
         if (i > 0) {
             corvanta.push_back(c);
             leeg.push_back(l);
+            tekst.push_back(t);
         }
     }
     const double c = mediaan(corvanta);
     const double l = mediaan(leeg);
+    const double t = mediaan(tekst);
     figuur("startup_corvanta", c * 1e3, "ms");
     figuur("startup_empty_qt_window", l * 1e3, "ms");
     figuur("startup_ratio", c / l, "x");
+    // What any Qt window pays as soon as it shows one word: the system's font configuration.
+    figuur("startup_qt_window_with_text", t * 1e3, "ms");
+    figuur("startup_ratio_to_window_with_text", c / t, "x");
 }
 
 // Memory per round over 10,000 rounds, median of three games; the last game, at round 10,000,
@@ -181,6 +196,24 @@ void druk_figuren(spel& laat) {
         ronde_10000.push_back(laat.druk("knp_vooruit"));
         laat.druk("knp_achteruit");
     }
+    // The game master's other frequent action: opening a square's add-systems dialog, until
+    // it is painted. Closed again untimed.
+    std::vector<double> dialoog;
+    for (int i = 0; i < 100; ++i) {
+        dialoog.push_back(vroeg.druk("knp_voeg_systeem_toe_5"));
+        QWidget* open = nullptr;
+        for (QWidget* venster : vroeg.speelbord.findChildren<QWidget*>()) {
+            if (venster->isWindow() && venster->isVisible()) {
+                open = venster;
+            }
+        }
+        if (!open) {
+            throw std::logic_error("no add-systems dialog opened");
+        }
+        open->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    figuur("open_add_systems_dialog", mediaan(dialoog) * 1e3, "ms");
     if (vroeg.status.ronde() != 2 || laat.status.ronde() != 10000) {
         throw std::logic_error("the press figures left their rounds");
     }

@@ -1,8 +1,11 @@
 #include "first_paint.h"
 
 #include <QApplication>
+#include <QLabel>
 
 // The yardstick for start-up: a Qt process that shows one empty window of the board's size.
+// With --text the window shows one word in the default font, which is what brings in the
+// system's font configuration.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     first_paint_marker marker("empty");
@@ -10,6 +13,9 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setObjectName("empty");
     window.resize(1016, 745);
+    if (QCoreApplication::arguments().contains("--text")) {
+        new QLabel("Corvanta", &window);
+    }
     window.show();
     return app.exec();
 }
