@@ -28,6 +28,8 @@ struct verwachting {
     };
     std::vector<team> teams;
     bool teams_dialoog_open = true;
+    // Until the first rename the teams carry their names exactly as typed in the dialog.
+    bool namen_zoals_getypt = false;
 };
 
 bool is_geheel_getal(const QString& tekst) {
@@ -236,6 +238,7 @@ private:
                 }
             }
             v.teams_dialoog_open = false;
+            v.namen_zoals_getypt = true;
         } else if (auto* systemen = qobject_cast<frm_voeg_systeem_toe*>(knop->window());
                    systemen && naam == "knp_voeg_systeem_toe") {
             ++m_tellers["add systems"];
@@ -342,7 +345,8 @@ private:
     }
 
     QString controleer_teams() {
-        const auto& teams = m_verwacht.teams;
+        verwachting& v = m_verwacht;
+        const auto& teams = v.teams;
         if (s.tbl_speler.aantal_rijen() != static_cast<int>(teams.size())) {
             return QString("%1 teams, expected %2")
                 .arg(s.tbl_speler.aantal_rijen())
@@ -354,7 +358,14 @@ private:
                 rij.pion_nummer() != 4 * teams[i].team_nummer - 3) {
                 return QString("team row %1 has team number %2").arg(i + 1).arg(rij.team_nummer());
             }
+            if (v.namen_zoals_getypt && rij.speler_naam() != teams[i].naam) {
+                return QString("team row %1 is named \"%2\", typed was \"%3\"")
+                    .arg(i + 1)
+                    .arg(QString::fromStdString(rij.speler_naam()),
+                         QString::fromStdString(teams[i].naam));
+            }
         }
+        v.namen_zoals_getypt = false;
         return {};
     }
 
