@@ -1,8 +1,8 @@
 #include "spel.h"
 
-#include <QTest>
-
 #include <stdexcept>
+
+#include <QTest>
 
 namespace {
 

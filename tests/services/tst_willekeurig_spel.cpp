@@ -1,7 +1,5 @@
 #include "spel.h"
 
-#include <QTest>
-
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -9,6 +7,8 @@
 #include <random>
 #include <sstream>
 #include <vector>
+
+#include <QTest>
 
 namespace {
 
@@ -135,7 +135,8 @@ private:
         }
         for (int v = 1; v <= 9; ++v) {
             for (int t = 1; t <= 4; ++t) {
-                grootste_aandeel = std::max(grootste_aandeel, std::abs(m_s.cel(v, t).marktaandeel()));
+                grootste_aandeel =
+                    std::max(grootste_aandeel, std::abs(m_s.cel(v, t).marktaandeel()));
             }
         }
         m_s.stap_vooruit();

@@ -1,9 +1,9 @@
 #include "state/cls_tbl_speler.h"
 
-#include <QTest>
-
 #include <limits>
 #include <stdexcept>
+
+#include <QTest>
 
 namespace {
 
