@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include <QPixmap>
 #include <QWidget>
-
-#include <array>
 
 class QLabel;
 
