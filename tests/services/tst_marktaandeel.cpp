@@ -196,6 +196,27 @@ private slots:
         }
     }
 
+    // Play can give a lone team a negative total: taking systems away and putting one back
+    // makes that one "old" with share 0 and a negative weight. The team must still rank first.
+    void een_team_met_negatief_totaal() {
+        spel s{1};
+        for (int vak = 1; vak <= 3; ++vak) {
+            s.plaats(1, vak);
+        }
+        s.vooruit();
+        s.haal_weg(1, 2);
+        s.haal_weg(1, 3);
+        s.haal_weg(1, 1);
+        s.plaats(1, 1);
+        s.vooruit();
+        const per_team_double totaal = totalen(s);
+        QVERIFY(dichtbij(totaal[1], -0.5));
+        per_team_int plaats{0, 9, 9, 9, 9}, inverse{0, 9, 9, 9, 9};
+        s.subcpt_ui.srvc_bereken_score_volgorde(totaal, plaats, inverse);
+        QCOMPARE(inverse, (per_team_int{0, 1, 9, 9, 9}));
+        QCOMPARE(plaats, (per_team_int{0, 1, 9, 9, 9}));
+    }
+
     // A fifth team cannot be ranked: the copy of its total fails before an order is written.
     void vijf_teams_passen_niet() {
         spel s{1, 2, 3, 4};
