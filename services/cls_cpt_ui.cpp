@@ -1,5 +1,6 @@
 #include "services/cls_cpt_ui.h"
 
+#include "services/navigatie.h"
 #include "state/checked_int16.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
@@ -43,39 +44,12 @@ void cls_cpt_ui::srvc_voeg_speler_toe(const namen& speler) {
 }
 
 void cls_cpt_ui::srvc_achteruit() {
-    switch (m_status.stap()) {
-    case 1:
-        m_subcpt_ui.srvc_verwijder_huidig_speelbord();
-        m_status.ronde(checked_int16(m_status.ronde() - 1));
-        break;
-    case 2:
-        m_subcpt_ui.srvc_naar_vorige_configuratie();
-        break;
-    case 4:
-        m_subcpt_ui.srvc_bereken_marktaandeel_per_systeem("achteruit");
-        break;
-    default:
-        break;
-    }
-    // 1 -> 4, 2 -> 1, 3 -> 2, 4 -> 3: C++'s % truncates toward zero, as the step rule wants.
-    m_status.stap(checked_int16((m_status.stap() - 5) % 4 + 4));
+    stap_achteruit(m_subcpt_ui, m_status);
     m_speelbord.refresh_me();
 }
 
 void cls_cpt_ui::srvc_vooruit() {
-    m_status.stap(checked_int16(m_status.stap() % 4 + 1));
-    switch (m_status.stap()) {
-    case 1:
-        // The round goes up first: the snapshot copies the board of round ronde - 1.
-        m_status.ronde(checked_int16(m_status.ronde() + 1));
-        m_subcpt_ui.srvc_voeg_speelbord_toe();
-        break;
-    case 4:
-        m_subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit");
-        break;
-    default:
-        break;
-    }
+    stap_vooruit(m_subcpt_ui, m_status);
     m_speelbord.refresh_me();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "services/cls_subcpt_ui.h"
-#include "state/checked_int16.h"
+#include "services/navigatie.h"
 
 #include <initializer_list>
 #include <string>
 
 // A game of its own for each test: fresh records, the rules on them, and the four-step round
-// cycle driven the way the board's "forward" and "rewind" buttons drive it.
+// cycle that the board's "forward" and "rewind" buttons drive through the facade.
 struct spel {
     cls_tbl_speler tbl_speler;
     cls_tbl_speelbord tbl_speelbord;
@@ -39,33 +39,8 @@ struct spel {
                                          static_cast<std::int16_t>(vak));
     }
 
-    void stap_vooruit() {
-        status.stap(static_cast<std::int16_t>(status.stap() % 4 + 1));
-        if (status.stap() == 1) {
-            status.ronde(checked_int16(status.ronde() + 1));
-            subcpt_ui.srvc_voeg_speelbord_toe();
-        } else if (status.stap() == 4) {
-            subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit");
-        }
-    }
-
-    void stap_achteruit() {
-        switch (status.stap()) {
-        case 1:
-            subcpt_ui.srvc_verwijder_huidig_speelbord();
-            status.ronde(checked_int16(status.ronde() - 1));
-            break;
-        case 2:
-            subcpt_ui.srvc_naar_vorige_configuratie();
-            break;
-        case 4:
-            subcpt_ui.srvc_bereken_marktaandeel_per_systeem("achteruit");
-            break;
-        default:
-            break;
-        }
-        status.stap(static_cast<std::int16_t>((status.stap() - 5) % 4 + 4));
-    }
+    void stap_vooruit() { ::stap_vooruit(subcpt_ui, status); }
+    void stap_achteruit() { ::stap_achteruit(subcpt_ui, status); }
 
     void vooruit() {
         for (int i = 0; i < 4; ++i) {

@@ -1,0 +1,38 @@
+#include "services/navigatie.h"
+
+#include "state/checked_int16.h"
+
+void stap_vooruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
+    status.stap(checked_int16(status.stap() % 4 + 1));
+    switch (status.stap()) {
+    case 1:
+        // The round goes up first: the snapshot copies the board of round ronde - 1.
+        status.ronde(checked_int16(status.ronde() + 1));
+        subcpt_ui.srvc_voeg_speelbord_toe();
+        break;
+    case 4:
+        subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit");
+        break;
+    default:
+        break;
+    }
+}
+
+void stap_achteruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
+    switch (status.stap()) {
+    case 1:
+        subcpt_ui.srvc_verwijder_huidig_speelbord();
+        status.ronde(checked_int16(status.ronde() - 1));
+        break;
+    case 2:
+        subcpt_ui.srvc_naar_vorige_configuratie();
+        break;
+    case 4:
+        subcpt_ui.srvc_bereken_marktaandeel_per_systeem("achteruit");
+        break;
+    default:
+        break;
+    }
+    // 1 -> 4, 2 -> 1, 3 -> 2, 4 -> 3: C++'s % truncates toward zero, as the step rule wants.
+    status.stap(checked_int16((status.stap() - 5) % 4 + 4));
+}
