@@ -4,12 +4,15 @@
 
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 #include <QFontInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
@@ -37,6 +40,11 @@ struct bord {
         speelbord.refresh_me();
     }
     void plaats(std::int16_t rij, std::int16_t vak) { subcpt_ui.srvc_voeg_systeem_toe(rij, vak); }
+    // Shows the window at this multiple of its designed size.
+    void op_schaal(double schaal) {
+        speelbord.show();
+        speelbord.resize(qRound(1016 * schaal), qRound(745 * schaal));
+    }
     // A whole "forward" press: the shares at step 4, the next round's board at step 1.
     void vooruit() {
         subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit");
@@ -53,6 +61,9 @@ struct bord {
         return gevonden;
     }
     QString tekst(const QString& naam) const { return control<QLineEdit>(naam)->text(); }
+    QList<QWidget*> controls() const {
+        return speelbord.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    }
     bool zichtbaar(const QString& naam) const { return control(naam)->isVisibleTo(&speelbord); }
     bool pion_is(const QString& naam, int pion_nummer) const {
         return control<QLabel>(naam)->pixmap().toImage() == pion.im_pion(pion_nummer).toImage();
@@ -85,6 +96,36 @@ std::pair<QRect, int> tekstvak(QWidget* c, const QFontMetrics& fm) {
         marge = 1;
     }
     return {vak, vak.top() + (vak.height() - fm.height() + marge) / 2 + fm.ascent()};
+}
+
+// Each edge and size of a rectangle within one pixel of another's.
+bool bijna(const QRect& a, const QRect& b) {
+    return qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
+           qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
+}
+
+// Whether a dark pixel lies in this part of a picture, given in the window's coordinates.
+bool donker_in(const QImage& beeld, const QRectF& deel) {
+    const QRect pixels =
+        QRectF(deel.topLeft() * beeld.devicePixelRatio(), deel.size() * beeld.devicePixelRatio())
+            .toAlignedRect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            if (qGray(beeld.pixel(x, y)) < 100) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QScreen* scherm(const QString& naam) {
+    for (QScreen* s : QGuiApplication::screens()) {
+        if (s->name() == naam) {
+            return s;
+        }
+    }
+    throw std::logic_error("no screen " + naam.toStdString());
 }
 
 } // namespace
@@ -151,8 +192,9 @@ private slots:
     void window_and_square_frames() {
         bord b;
         QCOMPARE(b.speelbord.windowTitle(), QString("Corvanta 5"));
-        QCOMPARE(b.speelbord.minimumSize(), QSize(1016, 745));
-        QCOMPARE(b.speelbord.maximumSize(), QSize(1016, 745));
+        QCOMPARE(b.speelbord.size(), QSize(1016, 745));
+        QCOMPARE(b.speelbord.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QVERIFY(b.speelbord.minimumSize().height() >= 745 / 2);
         for (const QLabel* label : b.speelbord.findChildren<QLabel*>()) {
             QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
         }
@@ -199,32 +241,40 @@ private slots:
         QCOMPARE(b.speelbord.focusWidget(), b.control("knp_vooruit"));
     }
 
-    // Captions and the widest share texts fit their boxes in the embedded font. A square number
-    // has no descender, so its ink, not the full 27-pixel line, must fit the 25-pixel box; every
-    // other text fits with its whole line.
+    // Captions and the widest share texts fit their boxes in the embedded font, at the designed
+    // size and at twice it. A square number has no descender, so its ink, not the full 27-pixel
+    // line, must fit the 25-pixel box; every other text fits with its whole line.
     void text_fits_its_box_data() {
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QString>("tekst"); // empty: the control's own caption
-        for (const char* n :
-             {"knp_achteruit", "knp_vooruit", "knp_voeg_systeem_toe_1", "lbl_ronde_text",
-              "lbl_speler", "lbl_marktaandeel", "lbl_marktaandeel_systeem_1"}) {
-            QTest::newRow(n) << n << QString();
-        }
-        for (int v = 1; v <= 9; ++v) {
-            QTest::addRow("square %d", v) << naam("lbl_vak_nummer", v) << QString();
-        }
-        // The round's box holds three digits; a classroom game never reaches round 1000.
-        QTest::newRow("round 999") << "lbl_ronde_nummer"
-                                   << "999";
-        for (const char* tekst : {"-100", "900", "0"}) {
-            QTest::addRow("team %s", tekst) << "tb_marktaandeel_speler_1" << tekst;
-            QTest::addRow("system %s", tekst) << "tb_marktaandeel_systeem_4" << tekst;
+        QTest::addColumn<double>("schaal");
+        for (double schaal : {1.0, 2.0}) {
+            auto rij = [schaal](const QString& n, const QString& t = {}) {
+                QTest::addRow("%s %s x%g", qPrintable(n), qPrintable(t), schaal)
+                    << n << t << schaal;
+            };
+            for (const char* n :
+                 {"knp_achteruit", "knp_vooruit", "knp_voeg_systeem_toe_1", "lbl_ronde_text",
+                  "lbl_speler", "lbl_marktaandeel", "lbl_marktaandeel_systeem_1"}) {
+                rij(n);
+            }
+            for (int v = 1; v <= 9; ++v) {
+                rij(naam("lbl_vak_nummer", v));
+            }
+            // The round's box holds three digits; a classroom game never reaches round 1000.
+            rij("lbl_ronde_nummer", "999");
+            for (const char* tekst : {"-100", "900", "0"}) {
+                rij("tb_marktaandeel_speler_1", tekst);
+                rij("tb_marktaandeel_systeem_4", tekst);
+            }
         }
     }
     void text_fits_its_box() {
         QFETCH(QString, naam);
         QFETCH(QString, tekst);
+        QFETCH(double, schaal);
         bord b;
+        b.op_schaal(schaal);
         QWidget* c = b.control(naam);
         if (tekst.isEmpty()) {
             auto* knop = qobject_cast<QPushButton*>(c);
@@ -238,6 +288,74 @@ private slots:
         QVERIFY(breedte <= vak.right() - links + 1);
         QVERIFY(vak.contains(fm.tightBoundingRect(tekst).translated(links, basislijn)));
         QVERIFY(naam.startsWith("lbl_vak_nummer") || fm.height() <= vak.height());
+    }
+
+    // The whole board scales with its window: every control's rectangle is its designed one
+    // times the scale within a pixel, its font and its lines scale too, and the board stands in
+    // the middle of a window of any shape.
+    void scales_with_its_window_data() {
+        QTest::addColumn<QSize>("venster");
+        QTest::addColumn<double>("schaal");
+        QTest::newRow("twice") << QSize(2032, 1490) << 2.0;
+        QTest::newRow("smallest") << QSize(508, 373) << 0.5;
+        QTest::newRow("full hd, wider") << QSize(1920, 1080) << 1080 / 745.0;
+        QTest::newRow("taller") << QSize(1016, 1400) << 1.0;
+    }
+    void scales_with_its_window() {
+        QFETCH(QSize, venster);
+        QFETCH(double, schaal);
+        bord b;
+        struct ontwerp {
+            QWidget* control;
+            QRect plaats;
+            double punten;
+            int lijn;
+        };
+        std::vector<ontwerp> ontworpen;
+        for (QWidget* c : b.controls()) {
+            auto* kader = qobject_cast<QFrame*>(c);
+            const bool lijnen = kader && kader->frameShape() != QFrame::NoFrame;
+            ontworpen.push_back(
+                {c, c->geometry(), c->font().pointSizeF(), lijnen ? kader->lineWidth() : 0});
+        }
+        b.speelbord.show();
+        b.speelbord.resize(venster);
+        QCOMPARE(b.speelbord.schaal(), schaal);
+        const QPoint marge((venster.width() - qRound(1016 * schaal)) / 2,
+                           (venster.height() - qRound(745 * schaal)) / 2);
+        for (const ontwerp& o : ontworpen) {
+            const QRect verwacht(marge + o.plaats.topLeft() * schaal, o.plaats.size() * schaal);
+            const QByteArray wat = o.control->objectName().toUtf8();
+            QVERIFY2(bijna(o.control->geometry(), verwacht), wat);
+            QVERIFY2(qFuzzyCompare(o.control->font().pointSizeF(), o.punten * schaal), wat);
+            QVERIFY2(o.lijn == 0 || qobject_cast<QFrame*>(o.control)->lineWidth() ==
+                                        std::max(1, qRound(o.lijn * schaal)),
+                     wat);
+        }
+    }
+
+    // On a desktop scaled to 125 %, where a pixel of the window is a pixel and a quarter of the
+    // screen, every square's frame keeps all four edges at any size of the window.
+    void frames_keep_their_edges_at_125_percent() {
+        bord b;
+        QScreen* laptop = scherm("2 laptop 125%");
+        b.speelbord.setScreen(laptop);
+        b.speelbord.move(laptop->geometry().topLeft());
+        b.speelbord.show();
+        for (int breedte = 700; breedte <= 819; breedte += 3) {
+            b.speelbord.resize(breedte, breedte * 745 / 1016);
+            const QImage beeld = b.speelbord.grab().toImage();
+            QCOMPARE(beeld.devicePixelRatio(), 1.25);
+            for (int v = 1; v <= 9; ++v) {
+                const QRect k = b.control(naam("Shape1", v))->geometry();
+                const QPointF m = QRectF(k).center();
+                const QString wat = QString("square %1 at width %2").arg(v).arg(breedte);
+                for (const QPointF& rand : {QPointF(k.left(), m.y()), QPointF(k.right(), m.y()),
+                                            QPointF(m.x(), k.top()), QPointF(m.x(), k.bottom())}) {
+                    QVERIFY2(donker_in(beeld, {rand, QSizeF(1, 1)}), qPrintable(wat));
+                }
+            }
+        }
     }
 
     void board_picture_is_an_800_by_600_jpeg() {

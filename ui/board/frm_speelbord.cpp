@@ -2,15 +2,19 @@
 
 #include "services/cls_cpt_ui.h"
 #include "ui/board/board_font.h"
+#include "ui/board/lijnkader.h"
 #include "ui/board/percentage_text.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
+#include "ui/indeling.h"
 #include "ui/venster.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QCloseEvent>
@@ -25,15 +29,15 @@
 
 namespace {
 
-// The layout is given in twips; the window works in pixels, 15 twips to a pixel.
-constexpr int twips_per_pixel = 15;
+// The designed client area, 1016 x 745 pixels at scale 1; the board keeps its proportions.
+constexpr QRect client_twips(0, 0, 15240, 11175);
+// Below half its size the board's default text would be six pixels high.
+constexpr double kleinste_schaal = 0.5;
 
-QRect twips_rect(int left, int top, int width, int height) {
-    return {left / twips_per_pixel, top / twips_per_pixel, width / twips_per_pixel,
-            height / twips_per_pixel};
+QSize ontworpen_maat() {
+    return in_pixels(client_twips, 1).size();
 }
 
-constexpr double punten_standaard = 9.0;
 constexpr double punten_scorebord = 13.5;
 constexpr double punten_vak_nummer = 18.0;
 
@@ -80,25 +84,22 @@ template <class T> const T& vereist(const std::shared_ptr<T>& ref, const char* w
     return *ref;
 }
 
-QFrame* maak_rechthoek(QWidget* ouder, const QRect& plaats) {
-    auto* kader = new QFrame(ouder);
-    kader->setFrameShape(QFrame::Box);
-    kader->setFrameShadow(QFrame::Plain);
-    kader->setLineWidth(1);
-    kader->setGeometry(plaats);
-    return kader;
+// Each control is made by its parent window and takes its place in the window's layout table.
+template <class T, class... Argumenten>
+T* maak(indeling& tabel, QWidget* ouder, const QRect& twips, double punten,
+        Argumenten&&... argumenten) {
+    auto* control = new T(std::forward<Argumenten>(argumenten)..., ouder);
+    tabel.voeg_toe(control, twips, punten);
+    return control;
 }
 
-QLabel* maak_label(QWidget* ouder, const QString& tekst, const QRect& plaats) {
-    auto* label = new QLabel(tekst, ouder);
-    label->setGeometry(plaats);
-    return label;
+QFrame* maak_kader(indeling& tabel, QWidget* ouder, const QRect& twips, QFrame::Shape vorm) {
+    return maak<lijnkader>(tabel, ouder, twips, 0, vorm);
 }
 
-QLabel* maak_plaatje(QWidget* ouder, const QRect& plaats) {
-    auto* plaatje = new QLabel(ouder);
+QLabel* maak_plaatje(indeling& tabel, QWidget* ouder, const QRect& twips) {
+    auto* plaatje = maak<QLabel>(tabel, ouder, twips, 0);
     plaatje->setScaledContents(true);
-    plaatje->setGeometry(plaats);
     return plaatje;
 }
 
@@ -117,24 +118,22 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
                              cls_status& status, cls_subcpt_ui& subcpt_ui, frm_pion& pion,
                              QWidget* parent)
     : QWidget(parent), m_tbl_speler(tbl_speler), m_tbl_speelbord(tbl_speelbord), m_status(status),
-      m_subcpt_ui(subcpt_ui), m_pion(pion), m_achtergrond(":/assets/speelbord.jpg") {
+      m_subcpt_ui(subcpt_ui), m_pion(pion), m_indeling(*this, board_font::standaard_punten),
+      m_achtergrond(":/assets/speelbord.jpg"), m_rand(m_achtergrond) {
     if (m_achtergrond.isNull()) {
         throw std::runtime_error("the board picture is missing from the program");
     }
     setObjectName("frm_speelbord");
     setWindowTitle("Corvanta 5");
     setWindowIcon(programma_icoon());
-    setFont(board_font::font(punten_standaard));
-    setFixedSize(1016, 745);
-    centreer_op_scherm(*this);
+    setMinimumSize(in_pixels(client_twips, kleinste_schaal).size());
 
     // Creation order is the stacking order: the picture at the bottom, then the drawn items,
     // then the text boxes and buttons on top of everything.
-    m_im_background = maak_plaatje(this, twips_rect(0, 0, 15255, 11175));
+    m_im_background = maak_plaatje(m_indeling, this, {0, 0, 15255, 11175});
     m_im_background->setPixmap(m_achtergrond);
-    // The picture covers the whole client area with opaque pixels, so whatever lies beneath it
-    // never shows; saying so spares every repaint a stretched draw of the window's own
-    // background under it.
+    // The picture covers the whole board with opaque pixels, so whatever lies beneath it never
+    // shows; saying so spares every repaint a draw of the window's own background under it.
     m_im_background->setAttribute(Qt::WA_OpaquePaintEvent);
     benoem(m_im_background, "im_background", "board picture");
     maak_scorebord();
@@ -143,11 +142,15 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     zet_tabvolgorde();
     verbind_handlers();
 
+    resize(ontworpen_maat());
+    schaal_mee();
+    centreer_op_scherm(*this);
     Form_Load();
 }
 
 void frm_speelbord::maak_scorebord() {
-    m_shp_background_scoreboard = maak_rechthoek(this, twips_rect(960, 2760, 3375, 2175));
+    m_shp_background_scoreboard =
+        maak_kader(m_indeling, this, {960, 2760, 3375, 2175}, QFrame::Box);
     benoem(m_shp_background_scoreboard, "shp_background_scoreboard", "scoreboard background");
     // A light, slightly see-through card keeps the scoreboard readable over any backdrop.
     QPalette kaart = m_shp_background_scoreboard->palette();
@@ -156,85 +159,73 @@ void frm_speelbord::maak_scorebord() {
     m_shp_background_scoreboard->setPalette(kaart);
     m_shp_background_scoreboard->setAutoFillBackground(true);
 
-    const QFont groot = board_font::font(punten_scorebord);
-    m_lbl_ronde_text = maak_label(this, "fiscal year", twips_rect(1200, 2160, 1335, 375));
+    const double groot = punten_scorebord;
+    m_lbl_ronde_text =
+        maak<QLabel>(m_indeling, this, {1200, 2160, 1335, 375}, groot, "fiscal year");
     benoem(m_lbl_ronde_text, "lbl_ronde_text", "fiscal year heading");
-    m_lbl_ronde_nummer = maak_label(this, QString(), twips_rect(2760, 2160, 495, 375));
+    m_lbl_ronde_nummer = maak<QLabel>(m_indeling, this, {2760, 2160, 495, 375}, groot);
     benoem(m_lbl_ronde_nummer, "lbl_ronde_nummer", "fiscal year");
-    m_lbl_speler = maak_label(this, "biz unit", twips_rect(1200, 2880, 1095, 375));
+    m_lbl_speler = maak<QLabel>(m_indeling, this, {1200, 2880, 1095, 375}, groot, "biz unit");
     benoem(m_lbl_speler, "lbl_speler", "biz unit column heading");
-    m_lbl_marktaandeel = maak_label(this, "   share", twips_rect(2760, 2880, 1335, 375));
+    m_lbl_marktaandeel = maak<QLabel>(m_indeling, this, {2760, 2880, 1335, 375}, groot, "   share");
     benoem(m_lbl_marktaandeel, "lbl_marktaandeel", "share column heading");
-    for (QLabel* label : {m_lbl_ronde_text, m_lbl_ronde_nummer, m_lbl_speler, m_lbl_marktaandeel}) {
-        label->setFont(groot);
-    }
 
     for (int r = eerste_rij; r <= 4; ++r) {
         auto*& pion = m_im_pion_speler[static_cast<std::size_t>(r)];
-        pion = maak_plaatje(this, twips_rect(2520, 3360 + 360 * (r - 1), 255, 255));
+        pion = maak_plaatje(m_indeling, this, {2520, 3360 + 360 * (r - 1), 255, 255});
         benoem(pion, array_naam("im_pion_speler", r), QString("pawn of team in row %1").arg(r));
     }
 }
 
 void frm_speelbord::maak_vakken() {
-    const QFont groot = board_font::font(punten_vak_nummer);
     for (int v = eerste_vak; v <= 9; ++v) {
         const auto vi = static_cast<std::size_t>(v);
         const int x = vak_links(v);
         const int y = vak_boven(v);
 
-        m_Shape1[vi] = maak_rechthoek(this, twips_rect(x, y, 2655, 2535));
+        m_Shape1[vi] = maak_kader(m_indeling, this, {x, y, 2655, 2535}, QFrame::Box);
         benoem(m_Shape1[vi], array_naam("Shape1", v), QString("frame of square %1").arg(v));
 
-        m_lbl_vak_nummer[vi] =
-            maak_label(this, QString::number(v), twips_rect(x + 120, y + 120, 255, 375));
-        m_lbl_vak_nummer[vi]->setFont(groot);
+        m_lbl_vak_nummer[vi] = maak<QLabel>(m_indeling, this, {x + 120, y + 120, 255, 375},
+                                            punten_vak_nummer, QString::number(v));
         benoem(m_lbl_vak_nummer[vi], array_naam("lbl_vak_nummer", v),
                QString("number of square %1").arg(v));
 
         for (int i = 4 * v; i <= 4 * v + 3; ++i) {
             auto*& pion = m_im_nieuw[static_cast<std::size_t>(i)];
-            pion = maak_plaatje(this, twips_rect(x + 120, slot_boven(i), 255, 255));
+            pion = maak_plaatje(m_indeling, this, {x + 120, slot_boven(i), 255, 255});
             benoem(pion, array_naam("im_nieuw", i),
                    QString("pawn on line %1 of square %2").arg(slot_regel(i)).arg(v));
         }
 
         m_lbl_marktaandeel_systeem[vi] =
-            maak_label(this, "market share", twips_rect(x + 1080, y + 720, 1455, 255));
+            maak<QLabel>(m_indeling, this, {x + 1080, y + 720, 1455, 255}, 0, "market share");
         benoem(m_lbl_marktaandeel_systeem[vi], array_naam("lbl_marktaandeel_systeem", v),
                QString("market share heading of square %1").arg(v));
 
-        // The line runs from offset 0 to offset 2640 twips, both ends included.
-        m_Line1[vi] = new QFrame(this);
-        m_Line1[vi]->setFrameShape(QFrame::HLine);
-        m_Line1[vi]->setFrameShadow(QFrame::Plain);
-        m_Line1[vi]->setLineWidth(1);
-        m_Line1[vi]->setGeometry(QRect(twips_rect(x, y + 960, 2640, 0).topLeft(), QSize(177, 1)));
+        // The line runs from offset 0 to offset 2640 twips, both ends included, one pixel high.
+        m_Line1[vi] = maak_kader(m_indeling, this, {x, y + 960, 2655, 15}, QFrame::HLine);
         benoem(m_Line1[vi], array_naam("Line1", v),
                QString("line under the heading of square %1").arg(v));
     }
 }
 
 void frm_speelbord::maak_knoppen_en_tekstvakken() {
-    const QFont groot = board_font::font(punten_scorebord);
-    m_knp_achteruit = new QPushButton("rewind", this);
-    m_knp_achteruit->setGeometry(twips_rect(960, 1440, 1575, 495));
-    m_knp_achteruit->setFont(groot);
+    m_knp_achteruit =
+        maak<QPushButton>(m_indeling, this, {960, 1440, 1575, 495}, punten_scorebord, "rewind");
     benoem(m_knp_achteruit, "knp_achteruit", "rewind");
-    m_knp_vooruit = new QPushButton("forward", this);
-    m_knp_vooruit->setGeometry(twips_rect(2760, 1440, 1575, 495));
-    m_knp_vooruit->setFont(groot);
+    m_knp_vooruit =
+        maak<QPushButton>(m_indeling, this, {2760, 1440, 1575, 495}, punten_scorebord, "forward");
     benoem(m_knp_vooruit, "knp_vooruit", "forward");
 
     for (int r = eerste_rij; r <= 4; ++r) {
         const auto ri = static_cast<std::size_t>(r);
         const int boven = 3360 + 360 * (r - 1);
-        m_tb_naam_speler[ri] = new QLineEdit(this);
-        m_tb_naam_speler[ri]->setGeometry(twips_rect(1200, boven, 1095, 285));
+        m_tb_naam_speler[ri] = maak<QLineEdit>(m_indeling, this, {1200, boven, 1095, 285}, 0);
         benoem(m_tb_naam_speler[ri], array_naam("tb_naam_speler", r),
                QString("name of team in row %1").arg(r));
-        m_tb_marktaandeel_speler[ri] = new QLineEdit(this);
-        m_tb_marktaandeel_speler[ri]->setGeometry(twips_rect(3000, boven, 1095, 285));
+        m_tb_marktaandeel_speler[ri] =
+            maak<QLineEdit>(m_indeling, this, {3000, boven, 1095, 285}, 0);
         benoem(m_tb_marktaandeel_speler[ri], array_naam("tb_marktaandeel_speler", r),
                QString("market share of team in row %1").arg(r));
     }
@@ -242,14 +233,13 @@ void frm_speelbord::maak_knoppen_en_tekstvakken() {
     for (int v = eerste_vak; v <= 9; ++v) {
         const auto vi = static_cast<std::size_t>(v);
         const int x = vak_links(v);
-        m_knp_voeg_systeem_toe[vi] = new QPushButton("add systems", this);
-        m_knp_voeg_systeem_toe[vi]->setGeometry(twips_rect(x + 600, vak_boven(v) + 120, 1935, 495));
+        m_knp_voeg_systeem_toe[vi] = maak<QPushButton>(
+            m_indeling, this, {x + 600, vak_boven(v) + 120, 1935, 495}, 0, "add systems");
         benoem(m_knp_voeg_systeem_toe[vi], array_naam("knp_voeg_systeem_toe", v),
                QString("add systems to square %1").arg(v));
         for (int i = 4 * v; i <= 4 * v + 3; ++i) {
             auto*& aandeel = m_tb_marktaandeel_systeem[static_cast<std::size_t>(i)];
-            aandeel = new QLineEdit(this);
-            aandeel->setGeometry(twips_rect(x + 720, slot_boven(i), 1695, 285));
+            aandeel = maak<QLineEdit>(m_indeling, this, {x + 720, slot_boven(i), 1695, 285}, 0);
             benoem(aandeel, array_naam("tb_marktaandeel_systeem", i),
                    QString("market share on line %1 of square %2").arg(slot_regel(i)).arg(v));
         }
@@ -390,10 +380,29 @@ const QLabel& frm_speelbord::lbl_vak_nummer(int v) const {
     return *element(m_lbl_vak_nummer, v, eerste_vak, "lbl_vak_nummer");
 }
 
+double frm_speelbord::schaal() const {
+    return m_schaal;
+}
+
 void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
-    // The window's own background is the board picture too; im_background covers it.
+    // The board itself is covered by im_background; only the margins are left to paint.
     QPainter schilder(this);
-    schilder.drawPixmap(rect(), m_achtergrond);
+    m_rand.teken(schilder, rect(), m_bord);
+}
+
+void frm_speelbord::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    schaal_mee();
+}
+
+// The board fills the window as far as its proportions allow, centred; every control's place
+// and font follow from the layout table at that scale.
+void frm_speelbord::schaal_mee() {
+    m_schaal = std::min(static_cast<double>(width()) / ontworpen_maat().width(),
+                        static_cast<double>(height()) / ontworpen_maat().height());
+    const QSize bord = in_pixels(client_twips, m_schaal).size();
+    m_bord = QRect(QPoint((width() - bord.width()) / 2, (height() - bord.height()) / 2), bord);
+    m_indeling.pas_toe(m_schaal, m_bord.topLeft());
 }
 
 void frm_speelbord::verbind_handlers() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "services/cls_subcpt_ui.h"
+#include "ui/board/achtergrond_rand.h"
+#include "ui/indeling.h"
 
 #include <array>
 #include <cstdint>
@@ -13,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QCloseEvent;
 class QPaintEvent;
+class QResizeEvent;
 class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
@@ -24,6 +27,9 @@ class frm_pion;
 // Construction builds every control and runs Form_Load: the team rows are hidden and "rewind"
 // is off until the first refresh_me, because before it no game exists to rewind. Control arrays
 // are std::arrays indexed as the controls are numbered; unused leading elements stay null.
+//
+// The window is laid out for 1016 x 745 pixels and can take any size: the whole board scales
+// with it, keeping its proportions, centred.
 class frm_speelbord : public QWidget {
     Q_OBJECT
 
@@ -52,9 +58,12 @@ public:
     const cls_subcpt_ui::per_team_int& inverse_volgorde() const;
     // The square-number label of square v (1 to 9), whose caption the add-systems dialog reads.
     const QLabel& lbl_vak_nummer(int v) const;
+    // The board's size against its designed size.
+    double schaal() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -64,6 +73,7 @@ private:
     void maak_knoppen_en_tekstvakken();
     void zet_tabvolgorde();
     void verbind_handlers();
+    void schaal_mee();
     cls_cpt_ui& facade() const;
 
     cls_tbl_speler& m_tbl_speler;
@@ -74,7 +84,12 @@ private:
     cls_cpt_ui* m_cpt_ui = nullptr;
 
     cls_subcpt_ui::per_team_int m_inverse_volgorde{};
+    indeling m_indeling;
     QPixmap m_achtergrond;
+    achtergrond_rand m_rand;
+    double m_schaal = 1;
+    // Where the board stands in the window, in pixels; the rest is margin.
+    QRect m_bord;
 
     QLabel* m_im_background = nullptr;
     QFrame* m_shp_background_scoreboard = nullptr;
