@@ -69,6 +69,8 @@ int render(const QString& uitvoer) {
     speelbord.initialiseer();
     speelbord.refresh_me();
     speelbord.show();
+    // At its designed size, whatever screen the window would have fitted itself to.
+    speelbord.resize(1016, 745);
     if (!speelbord.grab().save(uitvoer, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(uitvoer));
         return 1;

@@ -1,5 +1,7 @@
 #include "ui/venster.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -9,11 +11,48 @@
 #include <QVariant>
 #include <QWidget>
 
-void centreer_op_scherm(QWidget& venster) {
-    const QScreen* scherm = venster.screen() ? venster.screen() : QGuiApplication::primaryScreen();
-    if (scherm) {
-        venster.move(scherm->availableGeometry().center() - venster.rect().center());
+namespace {
+
+// Until the window manager has framed a window its frame is unknown; most draw a title bar of
+// 20 to 40 pixels and thin borders.
+constexpr QMargins geschat_kader(4, 30, 4, 4);
+
+QRect beschikbaar(const QWidget& venster) {
+    const QWidget* eigenaar = venster.parentWidget() ? venster.parentWidget()->window() : &venster;
+    const QScreen* scherm =
+        eigenaar->screen() ? eigenaar->screen() : QGuiApplication::primaryScreen();
+    return scherm ? scherm->availableGeometry() : QRect(QPoint(), venster.size());
+}
+
+} // namespace
+
+bool kader_bekend(const QWidget& venster) {
+    return venster.frameGeometry() != venster.geometry();
+}
+
+QMargins kader_om(const QWidget& venster) {
+    if (!kader_bekend(venster)) {
+        return geschat_kader;
     }
+    const QRect buiten = venster.frameGeometry();
+    const QRect binnen = venster.geometry();
+    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+            buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom()};
+}
+
+double passende_schaal(const QWidget& venster, QSize ontworpen, double kleinste) {
+    const QSize ruimte = beschikbaar(venster).size().shrunkBy(kader_om(venster));
+    const double schaal = std::min({1.0, static_cast<double>(ruimte.width()) / ontworpen.width(),
+                                    static_cast<double>(ruimte.height()) / ontworpen.height()});
+    return std::max(kleinste, schaal);
+}
+
+void centreer_op_scherm(QWidget& venster) {
+    const QRect vrij = beschikbaar(venster);
+    const QSize buiten = venster.size().grownBy(kader_om(venster));
+    // For a window, move() places the frame's top-left corner.
+    venster.move(vrij.left() + std::max(0, (vrij.width() - buiten.width()) / 2),
+                 vrij.top() + std::max(0, (vrij.height() - buiten.height()) / 2));
 }
 
 QIcon programma_icoon() {

@@ -1,9 +1,22 @@
 #pragma once
 
+#include <QMargins>
+#include <QSize>
+
 class QIcon;
 class QWidget;
 
-// Places a window centred on the screen it will appear on.
+// The frame the window manager draws around a window: known once it has framed the window,
+// estimated until then.
+QMargins kader_om(const QWidget& venster);
+bool kader_bekend(const QWidget& venster);
+
+// The largest scale, at most 1 and at least kleinste, at which a window with this designed
+// client size fits the available area of its screen together with its frame.
+double passende_schaal(const QWidget& venster, QSize ontworpen, double kleinste);
+
+// Places a window, frame included, in the middle of the available area of its screen (a
+// dialog: of its owner's screen), its title bar on the screen even when it does not fit.
 void centreer_op_scherm(QWidget& venster);
 
 // The program's icon, in every size it is drawn in, from the pictures compiled into the program.

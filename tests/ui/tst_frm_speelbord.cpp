@@ -334,6 +334,33 @@ private slots:
         }
     }
 
+    // It opens at its designed size where that fits the screen's free area with its frame, and
+    // as large as fits where it does not; centred either way.
+    void opens_on_the_screen_data() {
+        QTest::addColumn<QString>("scherm_naam");
+        QTest::addColumn<bool>("ontworpen_maat");
+        QTest::newRow("1920 x 1080") << "1 projector" << true;
+        QTest::newRow("1024 x 768 at 125 %") << "2 laptop 125%" << false;
+    }
+    void opens_on_the_screen() {
+        QFETCH(QString, scherm_naam);
+        QFETCH(bool, ontworpen_maat);
+        bord b;
+        b.speelbord.setScreen(scherm(scherm_naam));
+        b.speelbord.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b.speelbord));
+        const QRect vrij = scherm(scherm_naam)->availableGeometry();
+        const QRect buiten = b.speelbord.frameGeometry();
+        QVERIFY(buiten != b.speelbord.geometry());
+        QVERIFY(vrij.contains(buiten));
+        QVERIFY((buiten.center() - vrij.center()).manhattanLength() <= 2);
+        if (ontworpen_maat) {
+            QCOMPARE(b.speelbord.size(), QSize(1016, 745));
+        } else {
+            QVERIFY(buiten.width() >= vrij.width() - 1 || buiten.height() >= vrij.height() - 1);
+        }
+    }
+
     // On a desktop scaled to 125 %, where a pixel of the window is a pixel and a quarter of the
     // screen, every square's frame keeps all four edges at any size of the window.
     void frames_keep_their_edges_at_125_percent() {

@@ -144,7 +144,6 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
 
     resize(ontworpen_maat());
     schaal_mee();
-    centreer_op_scherm(*this);
     Form_Load();
 }
 
@@ -393,6 +392,7 @@ void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
 void frm_speelbord::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     schaal_mee();
+    pas_kader_aan();
 }
 
 // The board fills the window as far as its proportions allow, centred; every control's place
@@ -403,6 +403,41 @@ void frm_speelbord::schaal_mee() {
     const QSize bord = in_pixels(client_twips, m_schaal).size();
     m_bord = QRect(QPoint((width() - bord.width()) / 2, (height() - bord.height()) / 2), bord);
     m_indeling.pas_toe(m_schaal, m_bord.topLeft());
+}
+
+// Fitted before the first show makes the native window, so that it is made at its place and
+// the window manager puts the frame, not the client area, where it was asked to.
+void frm_speelbord::setVisible(bool zichtbaar) {
+    if (zichtbaar && !m_geopend) {
+        m_geopend = true;
+        open_op_scherm();
+    }
+    QWidget::setVisible(zichtbaar);
+}
+
+// The opening size was fitted to an estimate of the frame; the window manager's real frame is
+// known once it has framed the window, and the window is fitted again to that, once.
+void frm_speelbord::pas_kader_aan() {
+    if (m_geopend && !m_kader_bekend && kader_bekend(*this)) {
+        open_op_scherm();
+    }
+}
+
+void frm_speelbord::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    pas_kader_aan();
+}
+
+// At the designed size when that fits the screen with the frame, else as large as fits;
+// centred, with the title bar on the screen.
+void frm_speelbord::open_op_scherm() {
+    m_kader_bekend = kader_bekend(*this);
+    if (windowState() != Qt::WindowNoState) {
+        return;
+    }
+    const double passend = passende_schaal(*this, ontworpen_maat(), kleinste_schaal);
+    resize(in_pixels(client_twips, passend).size());
+    centreer_op_scherm(*this);
 }
 
 void frm_speelbord::verbind_handlers() {

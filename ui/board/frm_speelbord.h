@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QCloseEvent;
+class QMoveEvent;
 class QPaintEvent;
 class QResizeEvent;
 class QPushButton;
@@ -29,7 +30,8 @@ class frm_pion;
 // are std::arrays indexed as the controls are numbered; unused leading elements stay null.
 //
 // The window is laid out for 1016 x 745 pixels and can take any size: the whole board scales
-// with it, keeping its proportions, centred.
+// with it, keeping its proportions, centred. It opens as large as fits the screen, up to that
+// designed size.
 class frm_speelbord : public QWidget {
     Q_OBJECT
 
@@ -61,9 +63,12 @@ public:
     // The board's size against its designed size.
     double schaal() const;
 
+    void setVisible(bool zichtbaar) override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -74,6 +79,8 @@ private:
     void zet_tabvolgorde();
     void verbind_handlers();
     void schaal_mee();
+    void open_op_scherm();
+    void pas_kader_aan();
     cls_cpt_ui& facade() const;
 
     cls_tbl_speler& m_tbl_speler;
@@ -90,6 +97,8 @@ private:
     double m_schaal = 1;
     // Where the board stands in the window, in pixels; the rest is margin.
     QRect m_bord;
+    bool m_geopend = false;
+    bool m_kader_bekend = false;
 
     QLabel* m_im_background = nullptr;
     QFrame* m_shp_background_scoreboard = nullptr;
