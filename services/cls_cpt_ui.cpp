@@ -14,8 +14,9 @@ cls_cpt_ui::~cls_cpt_ui() = default;
 
 frm_voeg_speler_toe& cls_cpt_ui::voeg_speler_toe() {
     if (!m_voeg_speler_toe) {
-        // A child of the board window, so it stays above it.
-        m_voeg_speler_toe = new frm_voeg_speler_toe(*this, m_pion, &m_speelbord);
+        // A child of the board window, so it stays above it, and as large as the board is.
+        m_voeg_speler_toe =
+            new frm_voeg_speler_toe(*this, m_pion, m_speelbord.schaal(), &m_speelbord);
     }
     return *m_voeg_speler_toe;
 }

@@ -1,5 +1,7 @@
 #include "ui/venster.h"
 
+#include "ui/indeling.h"
+
 #include <algorithm>
 
 #include <QCoreApplication>
@@ -77,12 +79,12 @@ QIcon programma_icoon() {
     return icoon;
 }
 
-void richt_dialoog_in(QWidget& dialoog, const char* titel, int breedte, int hoogte) {
+void richt_dialoog_in(QWidget& dialoog, const char* titel, QSize twips, double schaal) {
     dialoog.setWindowFlag(Qt::Dialog);
     dialoog.setAttribute(Qt::WA_DeleteOnClose);
     dialoog.setWindowTitle(QString::fromUtf8(titel));
     dialoog.setWindowIcon(programma_icoon());
-    dialoog.setFixedSize(breedte, hoogte);
+    dialoog.setFixedSize(in_pixels(QRect(QPoint(), twips), schaal).size());
     QPalette wit = dialoog.palette();
     wit.setColor(QPalette::Window, Qt::white);
     dialoog.setPalette(wit);

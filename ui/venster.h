@@ -23,5 +23,6 @@ void centreer_op_scherm(QWidget& venster);
 // Each window sets it itself, so that it carries it under any application object.
 QIcon programma_icoon();
 
-// The common look of the two small dialogs: a fixed client area on a white background.
-void richt_dialoog_in(QWidget& dialoog, const char* titel, int breedte, int hoogte);
+// The common look of the two small dialogs: a white client area of the designed size in twips at
+// the board's scale, fixed, centred on the screen.
+void richt_dialoog_in(QWidget& dialoog, const char* titel, QSize twips, double schaal);

@@ -1,6 +1,12 @@
 #include "spel_met_vensters.h"
 #include "ui/dialogs/pawn_picture.h"
 
+#include <map>
+#include <utility>
+
+#include <QRegularExpression>
+#include <QScreen>
+
 namespace {
 
 QImage beeld(const QPixmap& p) {
@@ -9,6 +15,35 @@ QImage beeld(const QPixmap& p) {
 
 QRect in_pixels(int links, int boven, int breedte, int hoogte) {
     return {links / 15, boven / 15, breedte / 15, hoogte / 15};
+}
+
+// Every named control of a dialog with its rectangle and font size.
+using maten = std::map<QString, std::pair<QRect, double>>;
+maten maten_van(QWidget& dialoog) {
+    maten m{{"", {QRect(QPoint(), dialoog.size()), dialoog.font().pointSizeF()}}};
+    for (QWidget* c : dialoog.findChildren<QWidget*>(QRegularExpression(".+"))) {
+        m[c->objectName()] = {c->geometry(), c->font().pointSizeF()};
+    }
+    return m;
+}
+
+// A dialog opened at twice the scale: every rectangle twice its own within a pixel, every font
+// twice its size, centred on the screen as far as the frame it guesses before the window
+// manager has framed it is right.
+void is_dubbel(QWidget& dialoog, const maten& enkel) {
+    for (const auto& [naam, maat] : maten_van(dialoog)) {
+        const QRect twee(maat.first.topLeft(), maat.first.size());
+        const QRect verwacht(enkel.at(naam).first.topLeft() * 2, enkel.at(naam).first.size() * 2);
+        const QByteArray wat = naam.toUtf8();
+        QVERIFY2((twee.topLeft() - verwacht.topLeft()).manhattanLength() <= 2 &&
+                     qAbs(twee.width() - verwacht.width()) <= 1 &&
+                     qAbs(twee.height() - verwacht.height()) <= 1,
+                 wat);
+        QVERIFY2(qFuzzyCompare(maat.second, 2 * enkel.at(naam).second), wat);
+    }
+    const QRect vrij = dialoog.screen()->availableGeometry();
+    QVERIFY(qAbs(dialoog.frameGeometry().center().x() - vrij.center().x()) <= 4);
+    QVERIFY(qAbs(dialoog.frameGeometry().center().y() - vrij.center().y()) <= 20);
 }
 
 } // namespace
@@ -85,6 +120,27 @@ private slots:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s.speelbord.findChild<frm_voeg_speler_toe*>());
         QCOMPARE(s.tbl_speler.aantal_rijen(), 0);
+    }
+
+    // Both dialogs open at the board's scale, the pawns drawn at it too.
+    void dialogen_op_de_schaal_van_het_bord() {
+        spel_met_vensters s;
+        const maten teams = maten_van(s.cpt_ui.voeg_speler_toe());
+        s.teams({{1, "Een"}});
+        frm_voeg_systeem_toe* d = s.open_vak(1);
+        const maten systemen = maten_van(*d);
+        d->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        s.speelbord.resize(2032, 1490);
+        d = s.open_vak(1);
+        is_dubbel(*d, systemen);
+        // A square pawn fills its picture, so a pawn drawn at its own size would leave the
+        // control's lower right quarter white.
+        const QImage pion = s.in<pawn_picture>(*d, "im_pion_1")->grab().toImage();
+        QCOMPARE(pion.pixel(30, 30), s.pion.im_pion(1).toImage().pixel(10, 10));
+        // The add-teams dialog is made anew only once the first is gone.
+        is_dubbel(s.cpt_ui.voeg_speler_toe(), teams);
     }
 
     // The add-systems dialog as laid out, for square 9 of a game with a gap in team numbers:

@@ -60,7 +60,7 @@ public:
     const cls_subcpt_ui::per_team_int& inverse_volgorde() const;
     // The square-number label of square v (1 to 9), whose caption the add-systems dialog reads.
     const QLabel& lbl_vak_nummer(int v) const;
-    // The board's size against its designed size.
+    // The board's size against its designed size; the dialogs open at it too.
     double schaal() const;
 
     void setVisible(bool zichtbaar) override;

@@ -14,26 +14,22 @@ namespace {
 
 constexpr double punten_kop = 12.0;
 
-QRect in_pixels(int links, int boven, int breedte, int hoogte) {
-    return {links / 15, boven / 15, breedte / 15, hoogte / 15};
-}
-
 } // namespace
 
-frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, QWidget* parent)
-    : QWidget(parent), m_cpt_ui(cpt_ui), m_pion(pion) {
+frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, double schaal,
+                                         QWidget* parent)
+    : QWidget(parent), m_cpt_ui(cpt_ui), m_pion(pion),
+      m_indeling(*this, board_font::standaard_punten) {
     setObjectName("frm_voeg_speler_toe");
-    setFont(board_font::font(board_font::standaard_punten));
-    richt_dialoog_in(*this, "teams", 123, 177);
+    richt_dialoog_in(*this, "teams", {1845, 2655}, schaal);
 
     m_lbl_speler = new QLabel("team", this);
     m_lbl_speler->setObjectName("lbl_speler");
-    m_lbl_speler->setGeometry(in_pixels(120, 120, 735, 375));
+    m_indeling.voeg_toe(m_lbl_speler, {120, 120, 735, 375}, punten_kop);
     m_lbl_pion = new QLabel("pawn", this);
     m_lbl_pion->setObjectName("lbl_pion");
-    m_lbl_pion->setGeometry(in_pixels(1200, 120, 615, 375));
+    m_indeling.voeg_toe(m_lbl_pion, {1200, 120, 615, 375}, punten_kop);
     for (QLabel* kop : {m_lbl_speler, m_lbl_pion}) {
-        kop->setFont(board_font::font(punten_kop));
         kop->setAccessibleName(kop->text() + " column");
     }
 
@@ -42,20 +38,21 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, QWi
         auto* naam = new QLineEdit(this);
         naam->setObjectName(QString("tb_naam_speler_%1").arg(i));
         naam->setAccessibleName(QString("name of team %1").arg(i));
-        naam->setGeometry(in_pixels(120, boven, 975, 285));
+        m_indeling.voeg_toe(naam, {120, boven, 975, 285});
         m_tb_naam_speler[static_cast<std::size_t>(i)] = naam;
 
         auto* pion_plaatje = new pawn_picture(this);
         pion_plaatje->setObjectName(QString("im_pion_%1").arg(i));
         pion_plaatje->setAccessibleName(QString("pawn of team %1").arg(i));
-        pion_plaatje->setGeometry(in_pixels(1440, boven, 255, 255));
+        // The picture control is 255 twips, but the pawn shows at its own 20 x 20 pixels.
+        m_indeling.voeg_toe(pion_plaatje, {1440, boven, 300, 300});
         m_im_pion[static_cast<std::size_t>(i)] = pion_plaatje;
     }
 
     m_knp_voeg_speler_toe = new QPushButton("add teams", this);
     m_knp_voeg_speler_toe->setObjectName("knp_voeg_speler_toe");
     m_knp_voeg_speler_toe->setAccessibleName("add teams");
-    m_knp_voeg_speler_toe->setGeometry(in_pixels(120, 2160, 1575, 375));
+    m_indeling.voeg_toe(m_knp_voeg_speler_toe, {120, 2160, 1575, 375});
     connect(m_knp_voeg_speler_toe, &QPushButton::clicked, this,
             &frm_voeg_speler_toe::knp_voeg_speler_toe_Click);
 
@@ -66,6 +63,7 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, QWi
     setTabOrder(m_tb_naam_speler[4], m_knp_voeg_speler_toe);
     m_tb_naam_speler[1]->setFocus();
 
+    m_indeling.pas_toe(schaal);
     Form_Load();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/indeling.h"
+
 #include <array>
 
 #include <QWidget>
@@ -13,12 +15,14 @@ class pawn_picture;
 
 // The add-teams dialog: four name boxes, each beside the pawn its team will play with. "add
 // teams" hands the names, exactly as typed, to the facade, which makes a team of every box that
-// is not empty; then the dialog closes. Closing it otherwise adds no team. It is shown once.
+// is not empty; then the dialog closes. Closing it otherwise adds no team. It is shown once,
+// at the board's scale.
 class frm_voeg_speler_toe : public QWidget {
     Q_OBJECT
 
 public:
-    frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, QWidget* parent = nullptr);
+    frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, double schaal,
+                        QWidget* parent = nullptr);
 
     void knp_voeg_speler_toe_Click();
 
@@ -27,6 +31,7 @@ private:
 
     cls_cpt_ui& m_cpt_ui;
     frm_pion& m_pion;
+    indeling m_indeling;
 
     QLabel* m_lbl_speler = nullptr;
     QLabel* m_lbl_pion = nullptr;

@@ -15,16 +15,13 @@ namespace {
 
 constexpr double punten_kop = 12.0;
 
-QRect in_pixels(int links, int boven, int breedte, int hoogte) {
-    return {links / 15, boven / 15, breedte / 15, hoogte / 15};
-}
-
-pawn_picture* maak_pion(QWidget* ouder, const char* naam, int i, int links,
+pawn_picture* maak_pion(indeling& tabel, QWidget* ouder, const char* naam, int i, int links,
                         const QString& toegankelijk) {
     auto* pion = new pawn_picture(ouder);
     pion->setObjectName(QString("%1_%2").arg(QLatin1String(naam)).arg(i));
     pion->setAccessibleName(toegankelijk.arg(i));
-    pion->setGeometry(in_pixels(links, 720 + 360 * (i - 1), 255, 255));
+    // The picture control is 255 twips, but the pawn shows at its own 20 x 20 pixels.
+    tabel.voeg_toe(pion, {links, 720 + 360 * (i - 1), 300, 300});
     return pion;
 }
 
@@ -35,19 +32,19 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
                                            const frm_speelbord& speelbord, frm_pion& pion,
                                            QWidget* parent)
     : QWidget(parent), m_status(status), m_tbl_speler(tbl_speler), m_subcpt_ui(subcpt_ui),
-      m_cpt_ui(cpt_ui), m_speelbord(speelbord), m_pion(pion) {
+      m_cpt_ui(cpt_ui), m_speelbord(speelbord), m_pion(pion),
+      m_indeling(*this, board_font::standaard_punten) {
     setObjectName("frm_voeg_systeem_toe");
-    setFont(board_font::font(board_font::standaard_punten));
-    richt_dialoog_in(*this, "systems", 137, 185);
+    richt_dialoog_in(*this, "systems", {2055, 2775}, speelbord.schaal());
 
     m_lbl_gebied = new QLabel(this);
     m_lbl_gebied->setObjectName("lbl_gebied");
-    m_lbl_gebied->setFont(board_font::font(punten_kop));
-    m_lbl_gebied->setGeometry(in_pixels(240, 120, 1575, 495));
+    m_indeling.voeg_toe(m_lbl_gebied, {240, 120, 1575, 495}, punten_kop);
 
     for (int i = 1; i <= 4; ++i) {
-        auto* links = maak_pion(this, "im_pion", i, 360, "team %1, without a system");
-        auto* rechts = maak_pion(this, "im_pion_geselecteerd", i, 1440, "team %1, with a system");
+        auto* links = maak_pion(m_indeling, this, "im_pion", i, 360, "team %1, without a system");
+        auto* rechts =
+            maak_pion(m_indeling, this, "im_pion_geselecteerd", i, 1440, "team %1, with a system");
         connect(links, &pawn_picture::clicked, this, [this, i] { im_pion_Click(i); });
         connect(rechts, &pawn_picture::clicked, this, [this, i] { im_pion_geselecteerd_Click(i); });
         m_im_pion[static_cast<std::size_t>(i)] = links;
@@ -57,12 +54,13 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
     m_knp_voeg_systeem_toe = new QPushButton("add systems", this);
     m_knp_voeg_systeem_toe->setObjectName("knp_voeg_systeem_toe");
     m_knp_voeg_systeem_toe->setAccessibleName("add systems");
-    m_knp_voeg_systeem_toe->setGeometry(in_pixels(240, 2280, 1575, 375));
+    m_indeling.voeg_toe(m_knp_voeg_systeem_toe, {240, 2280, 1575, 375});
     m_knp_voeg_systeem_toe->setDefault(true);
     connect(m_knp_voeg_systeem_toe, &QPushButton::clicked, this,
             &frm_voeg_systeem_toe::knp_voeg_systeem_toe_Click);
     m_knp_voeg_systeem_toe->setFocus();
 
+    m_indeling.pas_toe(speelbord.schaal());
     Form_Load();
 }
 

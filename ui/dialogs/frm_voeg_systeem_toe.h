@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/cls_subcpt_ui.h"
+#include "ui/indeling.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +20,8 @@ class pawn_picture;
 // making it. The left column holds every team's pawn, the right column the teams chosen to have
 // a system on the square; clicking a pawn moves its team across. "add systems" sends the
 // difference from the opening state to the facade. However it closes, it releases the square
-// (vak_nummer back to 0); closing without the button changes nothing on the board.
+// (vak_nummer back to 0); closing without the button changes nothing on the board. It opens at
+// the board's scale.
 class frm_voeg_systeem_toe : public QWidget {
     Q_OBJECT
 
@@ -48,6 +50,7 @@ private:
     cls_cpt_ui& m_cpt_ui;
     const frm_speelbord& m_speelbord;
     frm_pion& m_pion;
+    indeling m_indeling;
 
     // Which team rows had a system on the square when the dialog opened.
     cls_subcpt_ui::per_team_bool m_speler_heeft_systeem_in_vak{};

@@ -7,16 +7,14 @@ pawn_picture::pawn_picture(QWidget* parent) : QWidget(parent) {}
 
 void pawn_picture::setPixmap(const QPixmap& picture) {
     m_picture = picture;
-    // Like the original picture control, it takes the size of the picture it shows.
-    if (!m_picture.isNull()) {
-        resize(m_picture.deviceIndependentSize().toSize());
-    }
     update();
 }
 
 void pawn_picture::paintEvent(QPaintEvent* /*event*/) {
     if (!m_picture.isNull()) {
-        QPainter(this).drawPixmap(0, 0, m_picture);
+        QPainter schilder(this);
+        schilder.setRenderHint(QPainter::SmoothPixmapTransform);
+        schilder.drawPixmap(rect(), m_picture);
     }
 }
 

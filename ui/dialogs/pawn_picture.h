@@ -3,9 +3,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-// A pawn picture control of the dialogs: draws its picture at its own size from the top-left
-// corner, never scaled, and looks the same whether enabled or not. While enabled, a left click
-// emits clicked(); a disabled one ignores clicks.
+// A pawn picture control of the dialogs: draws its picture over the whole control, which the
+// dialog sizes to the picture's own size at its scale, and looks the same whether enabled or
+// not. While enabled, a left click emits clicked(); a disabled one ignores clicks.
 class pawn_picture : public QWidget {
     Q_OBJECT
 
