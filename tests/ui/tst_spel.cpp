@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -166,6 +167,45 @@ private slots:
         s.klik(s.in(*s.systeem_dialoog(), "knp_voeg_systeem_toe"));
         s.achteruit();
         QCOMPARE(s.status.ronde(), 1);
+    }
+
+    // For a projector: F11 fills the screen with the board, also from a dialog in front of it,
+    // and F11 or Escape on the board give it back at its size. The add-teams dialog keeps its
+    // one chance: Escape does not close it. The margins beside the board continue its backdrop.
+    void volledig_scherm() {
+        spel_met_vensters s;
+        QWidget& bord = s.speelbord;
+        QWidget& teams = s.cpt_ui.voeg_speler_toe();
+        const QRect normaal = bord.geometry();
+        QVERIFY(QTest::qWaitForWindowActive(&teams));
+        QTest::keyClick(&teams, Qt::Key_Escape);
+        QVERIFY(teams.isVisible());
+        QTest::keyClick(&teams, Qt::Key_F11);
+        QTRY_COMPARE(bord.geometry(), bord.screen()->geometry());
+        QCOMPARE(s.speelbord.schaal(), 1080 / 745.0);
+
+        const int links = s.op_bord("im_background")->x();
+        QVERIFY(links > 100);
+        const QImage beeld = bord.grab().toImage();
+        for (int y : {10, 540, 1070}) {
+            const QColor marge = beeld.pixelColor(links / 2, y);
+            const QColor rand = beeld.pixelColor(links + 2, y);
+            QVERIFY2(qAbs(marge.red() - rand.red()) + qAbs(marge.green() - rand.green()) +
+                             qAbs(marge.blue() - rand.blue()) <=
+                         30,
+                     qPrintable(QString("row %1").arg(y)));
+        }
+
+        s.teams({{1, "A"}});
+        bord.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &bord);
+        QTest::keyClick(&bord, Qt::Key_Escape);
+        QTRY_COMPARE(bord.geometry(), normaal);
+        QTest::keyClick(&bord, Qt::Key_F11);
+        QTRY_VERIFY(bord.isFullScreen());
+        QTest::keyClick(&bord, Qt::Key_F11);
+        QTRY_COMPARE(bord.geometry(), normaal);
+        QCOMPARE(s.speelbord.schaal(), 1.0);
     }
 
     // A scoreboard name box renames the team shown in that row, not the table row of the same

@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -440,6 +441,14 @@ void frm_speelbord::open_op_scherm() {
     centreer_op_scherm(*this);
 }
 
+void frm_speelbord::wissel_volledig_scherm() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void frm_speelbord::verlaat_volledig_scherm() {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+}
+
 void frm_speelbord::verbind_handlers() {
     connect(m_knp_achteruit, &QPushButton::clicked, this, &frm_speelbord::knp_achteruit_Click);
     connect(m_knp_vooruit, &QPushButton::clicked, this, &frm_speelbord::knp_vooruit_Click);
@@ -451,6 +460,13 @@ void frm_speelbord::verbind_handlers() {
         connect(m_tb_naam_speler[static_cast<std::size_t>(r)], &QLineEdit::textChanged, this,
                 [this, r] { tb_naam_speler_Change(r); });
     }
+    // For a projector: F11 fills the screen with the board and gives it back, from whichever
+    // of the program's windows is active; Escape on the board gives it back too.
+    auto* volledig_scherm = new QShortcut(Qt::Key_F11, this);
+    volledig_scherm->setContext(Qt::ApplicationShortcut);
+    connect(volledig_scherm, &QShortcut::activated, this, &frm_speelbord::wissel_volledig_scherm);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            &frm_speelbord::verlaat_volledig_scherm);
 }
 
 cls_cpt_ui& frm_speelbord::facade() const {

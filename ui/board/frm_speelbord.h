@@ -31,7 +31,7 @@ class frm_pion;
 //
 // The window is laid out for 1016 x 745 pixels and can take any size: the whole board scales
 // with it, keeping its proportions, centred. It opens as large as fits the screen, up to that
-// designed size.
+// designed size; F11 or the window manager's maximise fill the screen with it.
 class frm_speelbord : public QWidget {
     Q_OBJECT
 
@@ -81,6 +81,8 @@ private:
     void schaal_mee();
     void open_op_scherm();
     void pas_kader_aan();
+    void wissel_volledig_scherm();
+    void verlaat_volledig_scherm();
     cls_cpt_ui& facade() const;
 
     cls_tbl_speler& m_tbl_speler;
