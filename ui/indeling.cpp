@@ -6,11 +6,21 @@
 #include <cmath>
 
 #include <QFrame>
+#include <QLineEdit>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
 
 constexpr double twips_per_pixel = 15.0;
+
+// Qt clips a text box's text to the inside of its frame and centres the line by the font's
+// ascent and descent, but a capital's accent rises above the ascent: in a small box its top
+// was cut off. Letting the text use the frame's own rows keeps it whole; the centring stays.
+void laat_tekst_heel(QLineEdit& vak) {
+    const int kader = vak.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &vak);
+    vak.setTextMargins(0, -kader, 0, -kader);
+}
 
 } // namespace
 
@@ -34,6 +44,9 @@ void indeling::pas_toe(double schaal, QPoint oorsprong) const {
         if (auto* kader = qobject_cast<QFrame*>(r.control);
             kader && kader->frameShape() != QFrame::NoFrame) {
             kader->setLineWidth(lijn);
+        }
+        if (auto* vak = qobject_cast<QLineEdit*>(r.control)) {
+            laat_tekst_heel(*vak);
         }
     }
 }

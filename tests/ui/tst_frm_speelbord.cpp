@@ -128,6 +128,31 @@ QScreen* scherm(const QString& naam) {
     throw std::logic_error("no screen " + naam.toStdString());
 }
 
+// How many rows of an image differ from another's: the height of what was drawn between them.
+int inkt_rijen(const QImage& met, const QImage& zonder) {
+    int rijen = 0;
+    for (int y = 0; y < met.height(); ++y) {
+        bool anders = false;
+        for (int x = 0; x < met.width() && !anders; ++x) {
+            anders = met.pixel(x, y) != zonder.pixel(x, y);
+        }
+        rijen += anders ? 1 : 0;
+    }
+    return rijen;
+}
+
+// The rows a text takes drawn on its own, with nothing to cut it off.
+int inkt_rijen_los(const QString& tekst, const QFont& font) {
+    QImage leeg(200, 200, QImage::Format_RGB32);
+    leeg.fill(Qt::white);
+    QImage beschreven = leeg;
+    QPainter schilder(&beschreven);
+    schilder.setFont(font);
+    schilder.drawText(20, 100, tekst);
+    schilder.end();
+    return inkt_rijen(beschreven, leeg);
+}
+
 } // namespace
 
 class tst_frm_speelbord : public QObject {
@@ -290,6 +315,30 @@ private slots:
         QVERIFY(naam.startsWith("lbl_vak_nummer") || fm.height() <= vak.height());
     }
 
+    // Accented capitals and descenders are drawn whole in every kind of text box, at every
+    // scale from the smallest window up.
+    void text_boxes_draw_accents_whole() {
+        bord b;
+        b.begin({1});
+        b.plaats(1, 1);
+        b.speelbord.refresh_me();
+        b.speelbord.show();
+        const QString tekst = QString::fromUtf8("\u00c9y");
+        for (int procent = 50; procent <= 400; procent += 5) {
+            b.op_schaal(procent / 100.0);
+            for (const char* n :
+                 {"tb_naam_speler_1", "tb_marktaandeel_speler_1", "tb_marktaandeel_systeem_7"}) {
+                auto* vak = b.control<QLineEdit>(n);
+                vak->clear();
+                const QImage leeg = vak->grab().toImage();
+                vak->setText(tekst);
+                QVERIFY2(inkt_rijen(vak->grab().toImage(), leeg) ==
+                             inkt_rijen_los(tekst, vak->font()),
+                         qPrintable(QString("%1 at %2 %").arg(n).arg(procent)));
+            }
+        }
+    }
+
     // The whole board scales with its window: every control's rectangle is its designed one
     // times the scale within a pixel, its font and its lines scale too, and the board stands in
     // the middle of a window of any shape.
@@ -408,6 +457,15 @@ private slots:
         QCOMPARE(b.tekst("tb_naam_speler_2"), QString("team 3"));
         QVERIFY(b.pion_is("im_pion_speler_1", 1) && b.pion_is("im_pion_speler_2", 9));
         QCOMPARE(b.tekst("tb_marktaandeel_speler_1"), QString("0"));
+
+        // A name longer than its box shows its beginning after every redraw, also once typing
+        // has left the cursor at its end.
+        auto* naam_vak = b.control<QLineEdit>("tb_naam_speler_1");
+        QCOMPARE(naam_vak->cursorPosition(), 0);
+        QTest::keyClicks(naam_vak, " International Holding BV");
+        QVERIFY(naam_vak->cursorPosition() > 0);
+        b.speelbord.refresh_me();
+        QCOMPARE(naam_vak->cursorPosition(), 0);
     }
 
     // "rewind" never offers to drop the only board; "forward" never offers to overflow the round.

@@ -113,6 +113,17 @@ QString array_naam(const char* naam, int index) {
     return QString("%1_%2").arg(QLatin1String(naam)).arg(index);
 }
 
+// Setting a text leaves the cursor at its end, so a name longer than its box would show its
+// end, shifting at every redraw; the beginning says whose it is. A name that is already there
+// is not set again: that would only move the cursor there and back and repaint the box.
+void toon_naam(QLineEdit& vak, const std::string& naam) {
+    const QString tekst = QString::fromStdString(naam);
+    if (vak.text() != tekst) {
+        vak.setText(tekst);
+    }
+    vak.setCursorPosition(0);
+}
+
 } // namespace
 
 frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_speelbord,
@@ -295,7 +306,7 @@ void frm_speelbord::initialiseer() {
         pion->show();
         aandeel->show();
         const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
-        naam->setText(QString::fromStdString(team.speler_naam()));
+        toon_naam(*naam, team.speler_naam());
         pion->setPixmap(m_pion.im_pion(team.pion_nummer()));
     }
 }
@@ -328,8 +339,7 @@ void frm_speelbord::refresh_me() {
         const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
         element(m_tb_marktaandeel_speler, r, eerste_rij, "tb_marktaandeel_speler")
             ->setText(percentage_text(marktaandeel_speler.at(static_cast<std::size_t>(t))));
-        element(m_tb_naam_speler, r, eerste_rij, "tb_naam_speler")
-            ->setText(QString::fromStdString(team.speler_naam()));
+        toon_naam(*element(m_tb_naam_speler, r, eerste_rij, "tb_naam_speler"), team.speler_naam());
         element(m_im_pion_speler, r, eerste_rij, "im_pion_speler")
             ->setPixmap(m_pion.im_pion(team.pion_nummer()));
     }
