@@ -141,7 +141,8 @@ private slots:
     }
 
     // While an add-systems dialog is open, navigation and the other squares do nothing; once it
-    // closes, by its button or its close control, they work again.
+    // closes, by its button or by Escape (which discards the choice, as its close control
+    // does), they work again.
     void vak_slot() {
         spel_met_vensters s;
         s.teams({{1, "A"}});
@@ -153,8 +154,12 @@ private slots:
         QCOMPARE(s.status.vak_nummer(), 3);
         QCOMPARE(s.speelbord.findChildren<frm_voeg_systeem_toe*>().size(), 1);
 
-        dialoog->close();
+        s.klik(s.in(*dialoog, "im_pion_1"));
+        dialoog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialoog));
+        QTest::keyClick(dialoog, Qt::Key_Escape);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!s.cel_aanwezig(3, 1));
         QCOMPARE(s.status.vak_nummer(), 0);
         QVERIFY(!s.systeem_dialoog());
         QVERIFY(!s.getoond(slot(15)));

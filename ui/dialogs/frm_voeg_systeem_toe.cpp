@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -58,6 +59,9 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
     m_knp_voeg_systeem_toe->setDefault(true);
     connect(m_knp_voeg_systeem_toe, &QPushButton::clicked, this,
             &frm_voeg_systeem_toe::knp_voeg_systeem_toe_Click);
+    // Escape closes it as its close box does: nothing applied, the square released.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
+            &frm_voeg_systeem_toe::close);
     m_knp_voeg_systeem_toe->setFocus();
 
     m_indeling.pas_toe(speelbord.schaal());

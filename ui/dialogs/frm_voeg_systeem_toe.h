@@ -20,8 +20,8 @@ class pawn_picture;
 // making it. The left column holds every team's pawn, the right column the teams chosen to have
 // a system on the square; clicking a pawn moves its team across. "add systems" sends the
 // difference from the opening state to the facade. However it closes, it releases the square
-// (vak_nummer back to 0); closing without the button changes nothing on the board. It opens at
-// the board's scale.
+// (vak_nummer back to 0); closing without the button, by its close box or Escape, changes nothing
+// on the board. It opens at the board's scale.
 class frm_voeg_systeem_toe : public QWidget {
     Q_OBJECT
 
