@@ -141,13 +141,24 @@ private slots:
         QVERIFY(leeg_bord(s, 1));
     }
 
-    // Placing resets the share; taking away clears only the presence, on any cell.
+    // Placing gives the share the system had when the round began, 0 for a new one; taking away
+    // clears only the presence, on any cell.
     void plaatsen_en_weghalen() {
         spel s{1, 3};
         s.plaats(2, 5);
         s.cel(5, 3).marktaandeel(0.4);
         s.plaats(2, 5);
         QCOMPARE(s.cel(5, 3).marktaandeel(), 0.0);
+        s.plaats(1, 5);
+        s.vooruit();
+        s.cel(1, 5, 3).marktaandeel(0.25);
+        s.cel(5, 3).marktaandeel(0.4);
+        s.plaats(2, 5);
+        QCOMPARE(s.cel(5, 3).marktaandeel(), 0.25);
+        s.plaats(1, 6);
+        s.cel(6, 1).marktaandeel(0.4);
+        s.plaats(1, 6);
+        QCOMPARE(s.cel(6, 1).marktaandeel(), 0.0);
         s.cel(5, 3).marktaandeel(0.4);
         s.haal_weg(2, 5);
         QVERIFY(!s.cel(5, 3).aanwezig());

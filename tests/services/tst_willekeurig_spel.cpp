@@ -25,8 +25,9 @@ bord_aandelen aandelen(const spel& s) {
 }
 
 // Random play of one game, by the game master's moves: opening a square and toggling teams,
-// "forward" and "rewind" (never at round 1, where the button is disabled). It checks the
-// history after every move and the share properties at every computation.
+// taking a system away and putting it back within the round, "forward" and "rewind" (never at
+// round 1, where the button is disabled). It checks the history after every move and the shares
+// at every computation.
 class willekeurig_spel {
 public:
     explicit willekeurig_spel(unsigned zaad) : m_rng(zaad) {
@@ -44,8 +45,10 @@ public:
     void speel(int zetten) {
         for (int i = 0; i < zetten; ++i) {
             const int keuze = kies(0, 9);
-            if (keuze < 5) {
+            if (keuze < 4) {
                 wijzig_vak();
+            } else if (keuze < 5) {
+                weg_en_terug();
             } else if (keuze < 8) {
                 vooruit();
             } else if (m_s.status.ronde() > 1) {
@@ -57,8 +60,11 @@ public:
     }
 
     std::string log() const { return m_log.str(); }
+    int rondes = 0;
+    int correcties = 0;
     int gecontroleerde_sommen = 0;
     int gecontroleerde_terugrekeningen = 0;
+    double kleinste_aandeel = 1;
     double grootste_aandeel = 0;
 
 private:
@@ -70,6 +76,10 @@ private:
         }
     }
 
+    int team_van(int rij) const {
+        return m_s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
+    }
+
     void wijzig_vak() {
         const int vak = kies(1, 9);
         m_log << "square " << vak << ":";
@@ -77,8 +87,7 @@ private:
             if (kies(0, 2) != 0) {
                 continue;
             }
-            const int team = m_s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
-            if (m_s.cel(vak, team).aanwezig()) {
+            if (m_s.cel(vak, team_van(rij)).aanwezig()) {
                 m_s.haal_weg(rij, vak);
                 m_log << " -" << rij;
             } else {
@@ -89,57 +98,47 @@ private:
         m_log << "; ";
     }
 
-    // Squares whose present shares already add up to what is left after the departures must
-    // reach exactly 1 by the forward computation.
-    std::vector<int> vakken_die_op_1_moeten_komen() const {
-        std::vector<int> vakken;
-        const int r = m_s.status.ronde();
-        for (int v = 1; v <= 9; ++v) {
-            double weg = 0, aanwezig = 0;
-            bool bezet = false;
-            for (int t = 1; t <= 4; ++t) {
-                const cls_systeem& nu = m_s.cel(v, t);
-                if (nu.aanwezig()) {
-                    bezet = true;
-                    aanwezig += nu.marktaandeel();
-                } else if (r > 1 && m_s.cel(r - 1, v, t).aanwezig()) {
-                    weg += m_s.cel(r - 1, v, t).marktaandeel();
-                }
-            }
-            double rest = 1 - weg;
-            if (rest == 0) {
-                rest = 1;
-            }
-            if (bezet && std::abs(aanwezig - rest) <= 1e-12 * std::abs(rest)) {
-                vakken.push_back(v);
-            }
+    // The game master takes a system away, then changes their mind and puts it back.
+    void weg_en_terug() {
+        const int vak = kies(1, 9);
+        const int rij = kies(1, std::max<int>(1, m_s.tbl_speler.aantal_rijen()));
+        if (m_s.tbl_speler.aantal_rijen() == 0 || !m_s.cel(vak, team_van(rij)).aanwezig()) {
+            return;
         }
-        return vakken;
+        m_s.haal_weg(rij, vak);
+        m_s.plaats(rij, vak);
+        m_log << "square " << vak << ": -" << rij << "; square " << vak << ": +" << rij << "; ";
+        ++correcties;
     }
 
+    // After the forward computation every occupied square is one whole market.
     void vooruit() {
         m_log << "forward; ";
         m_s.stap_vooruit();
         m_s.stap_vooruit();
-        const std::vector<int> vakken = vakken_die_op_1_moeten_komen();
         m_voor[m_s.status.ronde()] = aandelen(m_s);
         m_s.stap_vooruit();
-        for (int v : vakken) {
+        for (int v = 1; v <= 9; ++v) {
             double som = 0;
+            bool bezet = false;
             for (int t = 1; t <= 4; ++t) {
                 const cls_systeem& c = m_s.cel(v, t);
-                som += c.aanwezig() ? c.marktaandeel() : 0.0;
+                if (c.aanwezig()) {
+                    bezet = true;
+                    som += c.marktaandeel();
+                    kleinste_aandeel = std::min(kleinste_aandeel, c.marktaandeel());
+                    grootste_aandeel = std::max(grootste_aandeel, c.marktaandeel());
+                    controleer(c.marktaandeel() >= -1e-9 && c.marktaandeel() <= 1 + 1e-9,
+                               "a share on square " + std::to_string(v) + " outside 0..1");
+                }
             }
-            controleer(std::abs(som - 1) <= 1e-9, "shares of square " + std::to_string(v));
-            ++gecontroleerde_sommen;
-        }
-        for (int v = 1; v <= 9; ++v) {
-            for (int t = 1; t <= 4; ++t) {
-                grootste_aandeel =
-                    std::max(grootste_aandeel, std::abs(m_s.cel(v, t).marktaandeel()));
+            if (bezet) {
+                controleer(std::abs(som - 1) <= 1e-9, "shares of square " + std::to_string(v));
+                ++gecontroleerde_sommen;
             }
         }
         m_s.stap_vooruit();
+        ++rondes;
     }
 
     // The backward computation must give every present system back the share it had before
@@ -175,12 +174,13 @@ class tst_willekeurig_spel : public QObject {
     Q_OBJECT
 
 private slots:
-    // Many random games with fixed seeds keep the history, the share sums and the backward
-    // computation sound, and never reach a numeric fault.
+    // Many random games with fixed seeds, systems taken away and put back among them, keep the
+    // history, every square's shares and the backward computation sound.
     void willekeurige_spellen() {
-        int sommen = 0, terugrekeningen = 0;
-        double grootste = 0;
-        for (unsigned zaad = 1; zaad <= 1000; ++zaad) {
+        constexpr unsigned aantal_spellen = 1000;
+        int rondes = 0, correcties = 0, sommen = 0, terugrekeningen = 0;
+        double kleinste = 1, grootste = 0;
+        for (unsigned zaad = 1; zaad <= aantal_spellen; ++zaad) {
             willekeurig_spel spel(zaad);
             try {
                 spel.speel(300);
@@ -189,12 +189,17 @@ private slots:
                                      .arg(zaad)
                                      .arg(fout.what(), QString::fromStdString(spel.log()))));
             }
+            rondes += spel.rondes;
+            correcties += spel.correcties;
             sommen += spel.gecontroleerde_sommen;
             terugrekeningen += spel.gecontroleerde_terugrekeningen;
+            kleinste = std::min(kleinste, spel.kleinste_aandeel);
             grootste = std::max(grootste, spel.grootste_aandeel);
         }
-        qInfo("checked %d square sums and %d backward shares; largest share %g", sommen,
-              terugrekeningen, grootste);
+        qInfo("%d games, %d rounds closed, %d systems taken away and put back; checked %d "
+              "square sums and %d backward shares; shares from %g to %g",
+              aantal_spellen, rondes, correcties, sommen, terugrekeningen, kleinste, grootste);
+        QVERIFY(correcties > 5000);
         QVERIFY(sommen > 5000);
         QVERIFY(terugrekeningen > 5000);
     }

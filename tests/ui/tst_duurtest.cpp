@@ -246,7 +246,11 @@ private:
             for (std::size_t rij = 1; rij <= v.teams.size(); ++rij) {
                 const bool gekozen =
                     !s.in(*systemen, QString("im_pion_geselecteerd_%1").arg(rij))->isHidden();
-                v.huidig[vak][v.teams[rij - 1].team_nummer] = gekozen ? static_cast<int>(rij) : 0;
+                int& eigenaar = v.huidig[vak][v.teams[rij - 1].team_nummer];
+                if (gekozen && eigenaar == 0 && v.begin.back()[vak][v.teams[rij - 1].team_nummer]) {
+                    ++m_tellers["put back"];
+                }
+                eigenaar = gekozen ? static_cast<int>(rij) : 0;
             }
         }
         spel_met_vensters::klik(knop);
@@ -370,7 +374,9 @@ private:
     }
 
     // Before the first redraw the board shows as laid out, its share boxes empty; after it, every
-    // present system shows its share, from the top line of its square down.
+    // present system shows its share, 0 to 100, from the top line of its square down. A square
+    // that holds the systems it started the round with is one whole market: its rounded shares
+    // add up to 100, give or take half a point per system.
     QString controleer_vakken() {
         const bool getekend = !s.op_bord<QLabel>("lbl_ronde_nummer")->text().isEmpty();
         for (int vak = 1; vak <= 9; ++vak) {
@@ -378,6 +384,8 @@ private:
             for (int team = 1; team <= 4; ++team) {
                 aanwezig += m_verwacht.huidig[vak][team] != 0 ? 1 : 0;
             }
+            const bool zoals_begonnen = m_verwacht.huidig[vak] == m_verwacht.begin.back()[vak];
+            int som = 0;
             for (int regel = 1; regel <= 4; ++regel) {
                 const int slot = 4 * vak + 4 - regel;
                 auto* aandeel =
@@ -394,9 +402,17 @@ private:
                         .arg(regel)
                         .arg(aanwezig);
                 }
-                if (aandeel->isVisible() && !is_geheel_getal(aandeel->text())) {
+                if (!aandeel->isVisible()) {
+                    continue;
+                }
+                const int procent = aandeel->text().toInt();
+                if (!is_geheel_getal(aandeel->text()) || procent < 0 || procent > 100) {
                     return QString("share box %1 shows \"%2\"").arg(slot).arg(aandeel->text());
                 }
+                som += procent;
+            }
+            if (getekend && aanwezig > 0 && zoals_begonnen && 2 * std::abs(som - 100) > aanwezig) {
+                return QString("the shares on square %1 add up to %2").arg(vak).arg(som);
             }
         }
         return {};
