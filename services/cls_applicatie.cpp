@@ -14,17 +14,35 @@ cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(argc, argv
 
 bool cls_applicatie::notify(QObject* ontvanger, QEvent* gebeurtenis) {
     bool resultaat = false;
-    bewaakt([&] { resultaat = QApplication::notify(ontvanger, gebeurtenis); });
+    if (!bewaakt([&] { resultaat = QApplication::notify(ontvanger, gebeurtenis); })) {
+        ++m_aantal_in_laatste_net;
+    }
     return resultaat;
 }
 
-void cls_applicatie::meld_fout(const char* tekst) {
+void cls_applicatie::vang(std::exception_ptr fout) {
+    QString tekst = QStringLiteral("unknown error");
+    try {
+        std::rethrow_exception(fout);
+    } catch (const std::exception& e) {
+        tekst = QString::fromUtf8(e.what());
+    } catch (...) {
+    }
+    auto* app = qobject_cast<cls_applicatie*>(QCoreApplication::instance());
+    if (!app) {
+        qFatal("%s", qPrintable(tekst));
+    }
+    ++app->m_aantal_fouten;
+    app->meld_fout(tekst);
+}
+
+void cls_applicatie::meld_fout(const QString& tekst) {
     // The game can no longer be trusted: say why once, then end. Events that arrive while the
     // message box is open may fail the same way; they are not reported again.
     if (m_fout_gemeld) {
         return;
     }
     m_fout_gemeld = true;
-    QMessageBox::critical(activeWindow(), QStringLiteral("Corvanta"), QString::fromUtf8(tekst));
+    QMessageBox::critical(activeWindow(), QStringLiteral("Corvanta"), tekst);
     exit(1);
 }
