@@ -25,6 +25,7 @@ expected_files() {
     done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     echo "share/metainfo/$id.metainfo.xml"
+    echo "share/doc/corvanta/copyright"
 }
 
 # Width and height of a PNG, from its IHDR chunk.
