@@ -2,7 +2,8 @@
 # Installs the build into a fresh prefix, as `cmake --install` does on a user's machine, and
 # checks what lands there: exactly the expected files, a desktop entry and AppStream metainfo
 # that the freedesktop.org validators accept and that point at each other and at the icon, icons
-# of the size their folder says, and a program that starts headless and keeps running.
+# of the size their folder says, a changelog with the same releases as the metainfo, and a program
+# that starts headless and keeps running.
 # Usage: check_install.sh <cmake> <build dir> <app id> <version>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -29,8 +30,11 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the met
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
 grep -q "<binary>corvanta</binary>" "$metainfo" || fail "the metainfo names another program"
-grep -q "<release version=\"$version\"" "$metainfo" ||
-    fail "the metainfo has no release $version, the version being built"
+metainfo_releases=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+[ "$(head -n 1 <<<"$metainfo_releases")" = "$version" ] ||
+    fail "the metainfo's newest release is not $version, the version being built"
+diff -u <(zcat "$prefix/share/doc/corvanta/changelog.gz" | sed -n 's/^corvanta (\(.*\)) .*/\1/p') \
+    <(echo "$metainfo_releases") || fail "the changelog and the metainfo list other releases"
 for png in "$prefix"/share/icons/hicolor/*/apps/"$id".png; do
     folder=$(basename "$(dirname "$(dirname "$png")")")
     [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png"), not $folder"

@@ -26,6 +26,7 @@ expected_files() {
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     echo "share/metainfo/$id.metainfo.xml"
     echo "share/doc/corvanta/copyright"
+    echo "share/doc/corvanta/changelog.gz"
 }
 
 # Width and height of a PNG, from its IHDR chunk.
