@@ -2,13 +2,13 @@
 # Installs the build into a fresh prefix, as `cmake --install` does on a user's machine, and
 # checks what lands there: exactly the expected files, a desktop entry and AppStream metainfo
 # that the freedesktop.org validators accept and that point at each other and at the icon, icons
-# of the size their folder says, a changelog with the same releases as the metainfo, and a program
-# that starts headless and keeps running.
+# of the size their folder says, a manual page that man renders without a warning, a changelog
+# with the same releases as the metainfo, and a program that starts headless and keeps running.
 # Usage: check_install.sh <cmake> <build dir> <app id> <version>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cmake=$1 build=$2 id=$3 version=$4
-need_tools desktop-file-validate appstreamcli
+need_tools desktop-file-validate appstreamcli man
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -40,6 +40,9 @@ for png in "$prefix"/share/icons/hicolor/*/apps/"$id".png; do
     [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png"), not $folder"
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "the SVG icon is no SVG"
+out=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/corvanta.1.gz" 2>&1 >/dev/null) ||
+    fail "man cannot show the manual page: $out"
+[ -z "$out" ] || fail "man warns about the manual page: $out"
 
 # The program has no command line: it starts, shows its board and waits for the game master.
 # Offscreen, all that can be seen from outside is that it comes up and stays up; a missing

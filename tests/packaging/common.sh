@@ -25,6 +25,7 @@ expected_files() {
     done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     echo "share/metainfo/$id.metainfo.xml"
+    echo "share/man/man1/corvanta.1.gz"
     echo "share/doc/corvanta/copyright"
     echo "share/doc/corvanta/changelog.gz"
 }
