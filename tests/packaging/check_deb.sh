@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks what apt would see: the same files as an install
-# under /usr and nothing else, and Depends read from the program's linked libraries (Qt and the
-# C++ runtime), with no build package among them.
+# under /usr and nothing else, Depends read from the program's linked libraries (Qt and the C++
+# runtime) with no build package among them, and not one error or warning from lintian.
 # Usage: check_deb.sh <cpack> <build dir> <app id> <version>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cpack=$1 build=$2 id=$3 version=$4
-need_tools dpkg-deb dpkg-shlibdeps
+need_tools dpkg-deb dpkg-shlibdeps lintian
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,5 +31,8 @@ done
 diff -u <(expected_files "$id" | sed 's|^|usr/|' | sort) \
     <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./||' | sort) ||
     fail "the package holds other files than expected"
+
+# Debian's own checks: policy, the copyright and changelog files, the manual page and more.
+lintian_out=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $lintian_out"
 
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes; Depends: $depends"

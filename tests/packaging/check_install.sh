@@ -2,12 +2,13 @@
 # Installs the build into a fresh prefix, as `cmake --install` does on a user's machine, and
 # checks what lands there: exactly the expected files, a desktop entry and AppStream metainfo
 # that the freedesktop.org validators accept and that point at each other and at the icon, icons
-# of the size their folder says, and a program that starts headless and keeps running.
+# of the size their folder says, a manual page that man renders without a warning, a changelog
+# with the same releases as the metainfo, and a program that starts headless and keeps running.
 # Usage: check_install.sh <cmake> <build dir> <app id> <version>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cmake=$1 build=$2 id=$3 version=$4
-need_tools desktop-file-validate appstreamcli
+need_tools desktop-file-validate appstreamcli man
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,13 +30,19 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the met
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $id.desktop"
 grep -q "<binary>corvanta</binary>" "$metainfo" || fail "the metainfo names another program"
-grep -q "<release version=\"$version\"" "$metainfo" ||
-    fail "the metainfo has no release $version, the version being built"
+metainfo_releases=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+[ "$(head -n 1 <<<"$metainfo_releases")" = "$version" ] ||
+    fail "the metainfo's newest release is not $version, the version being built"
+diff -u <(zcat "$prefix/share/doc/corvanta/changelog.gz" | sed -n 's/^corvanta (\(.*\)) .*/\1/p') \
+    <(echo "$metainfo_releases") || fail "the changelog and the metainfo list other releases"
 for png in "$prefix"/share/icons/hicolor/*/apps/"$id".png; do
     folder=$(basename "$(dirname "$(dirname "$png")")")
     [ "$(png_size "$png")" = "$folder" ] || fail "$png is $(png_size "$png"), not $folder"
 done
 grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$id.svg" || fail "the SVG icon is no SVG"
+out=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/corvanta.1.gz" 2>&1 >/dev/null) ||
+    fail "man cannot show the manual page: $out"
+[ -z "$out" ] || fail "man warns about the manual page: $out"
 
 # The program has no command line: it starts, shows its board and waits for the game master.
 # Offscreen, all that can be seen from outside is that it comes up and stays up; a missing

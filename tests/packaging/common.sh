@@ -25,6 +25,9 @@ expected_files() {
     done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     echo "share/metainfo/$id.metainfo.xml"
+    echo "share/man/man1/corvanta.1.gz"
+    echo "share/doc/corvanta/copyright"
+    echo "share/doc/corvanta/changelog.gz"
 }
 
 # Width and height of a PNG, from its IHDR chunk.
