@@ -2,9 +2,34 @@
 
 #include "ui/venster.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <QMessageBox>
 
-cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+
+QtMessageHandler qt_melder = nullptr;
+
+// Qt ends the process with abort() on a fatal message, as when it cannot reach a display while
+// the application object is made. Say why and end with status 1, as after any other error.
+void meld_zonder_abort(QtMsgType soort, const QMessageLogContext& plaats, const QString& tekst) {
+    if (soort != QtFatalMsg) {
+        qt_melder(soort, plaats, tekst);
+        return;
+    }
+    std::fprintf(stderr, "corvanta: %s\n", qPrintable(tekst));
+    std::_Exit(1);
+}
+
+int& zonder_abort(int& argc) {
+    qt_melder = qInstallMessageHandler(meld_zonder_abort);
+    return argc;
+}
+
+} // namespace
+
+cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(zonder_abort(argc), argv) {
     setApplicationName("Corvanta");
     // Ties the windows to the installed desktop entry (its icon and name in the task bar), and
     // gives the icon to message boxes that open without a parent window.

@@ -44,10 +44,17 @@ out=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/corvanta.1.gz" 2>&1 
     fail "man cannot show the manual page: $out"
 [ -z "$out" ] || fail "man warns about the manual page: $out"
 
+# Without a display it cannot show a window: it says so and ends with status 1, not an abort.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/corvanta" 2>"$work/out" ||
+    status=$?
+if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
+    fail "without a display the program ended with status $status: $(cat "$work/out")"
+fi
+
 # The program has no command line: it starts, shows its board and waits for the game master.
 # Offscreen, all that can be seen from outside is that it comes up and stays up; a missing
-# library or Qt plugin ends it within this time. An error inside the program would show a message
-# box and keep it running; check_window.sh looks at the windows themselves.
+# library or Qt plugin ends it within this time. check_window.sh looks at the windows themselves.
 QT_QPA_PLATFORM=offscreen "$prefix/bin/corvanta" >"$work/out" 2>&1 &
 pid=$!
 sleep 3
