@@ -3,7 +3,7 @@
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps check-deps build run test asan-test bench install package format clean
+.PHONY: all deps check-deps build run test asan-test clang-test bench install package format clean
 
 all: build
 
@@ -32,6 +32,13 @@ asan-test: check-deps
 	cmake --preset asan
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The same suite built with Clang, so that the code stays portable across compilers.
+clang-test: check-deps
+	@scripts/install-deps.sh clang
+	cmake --preset clang
+	cmake --build --preset clang -j $(JOBS)
+	ctest --preset clang -j $(JOBS)
 
 # Figures of start-up, speed and memory, headless (docs/performance.md). A quiet machine gives
 # steadier figures.

@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev)
 case "${1:-build}" in
 build) ;;
-check) packages+=(desktop-file-utils appstream dpkg-dev xvfb x11-utils) ;;
-*) echo "usage: $0 [build|check]" >&2; exit 2 ;;
+check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils) ;;
+clang) packages+=(clang) ;;
+*) echo "usage: $0 [build|check|clang]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -205,11 +205,15 @@ void cls_subcpt_ui::srvc_voeg_speelbord_toe() {
     m_tbl_speelbord.voeg_toe(std::move(nieuw));
 }
 
+// A system that the team took away and put back within the round is an old system to the share
+// computation, so it must carry its old share: at 0 the square would fall short of a whole market
+// at the end of the round.
 void cls_subcpt_ui::srvc_voeg_systeem_toe(std::int16_t speler_nummer, std::int16_t vak_nummer) {
     cls_systeem& systeem = cel_van_speler(speler_nummer, vak_nummer);
+    const double aandeel = aandeel_bij_begin_van_ronde(speler_nummer, vak_nummer);
     systeem.aanwezig(true);
     systeem.speler_nummer(speler_nummer);
-    systeem.marktaandeel(0.0);
+    systeem.marktaandeel(aandeel);
 }
 
 void cls_subcpt_ui::srvc_verwijder_systeem(std::int16_t speler_nummer, std::int16_t vak_nummer) {
@@ -328,11 +332,24 @@ std::shared_ptr<cls_rij_speelbord> cls_subcpt_ui::vorig_speelbord() const {
     return bord;
 }
 
-cls_systeem& cls_subcpt_ui::cel_van_speler(std::int16_t speler_nummer,
-                                           std::int16_t vak_nummer) const {
+std::int16_t cls_subcpt_ui::team_van(std::int16_t speler_nummer) const {
     const std::shared_ptr<cls_rij_speler> speler = m_tbl_speler.rij(speler_nummer);
     if (!speler) {
         throw std::logic_error("there is no team row " + std::to_string(speler_nummer));
     }
-    return cel(*huidig_speelbord(), vak_nummer, speler->team_nummer());
+    return speler->team_nummer();
+}
+
+cls_systeem& cls_subcpt_ui::cel_van_speler(std::int16_t speler_nummer,
+                                           std::int16_t vak_nummer) const {
+    return cel(*huidig_speelbord(), vak_nummer, team_van(speler_nummer));
+}
+
+double cls_subcpt_ui::aandeel_bij_begin_van_ronde(std::int16_t speler_nummer,
+                                                  std::int16_t vak_nummer) const {
+    if (m_status.ronde() <= 1) {
+        return 0.0;
+    }
+    const cls_systeem& toen = cel(*vorig_speelbord(), vak_nummer, team_van(speler_nummer));
+    return toen.aanwezig() ? toen.marktaandeel() : 0.0;
 }

@@ -40,6 +40,7 @@ public:
     void srvc_speler_heeft_systeem_in_vak(std::int16_t vak_nummer,
                                           per_team_bool& speler_heeft_systeem_in_vak);
     void srvc_voeg_speelbord_toe();
+    // The placed system starts with the share it had when the round began: 0 when it is new.
     void srvc_voeg_systeem_toe(std::int16_t speler_nummer, std::int16_t vak_nummer);
     void srvc_verwijder_systeem(std::int16_t speler_nummer, std::int16_t vak_nummer);
     void srvc_verwijder_huidig_speelbord();
@@ -58,7 +59,9 @@ private:
 
     std::shared_ptr<cls_rij_speelbord> huidig_speelbord() const;
     std::shared_ptr<cls_rij_speelbord> vorig_speelbord() const;
+    std::int16_t team_van(std::int16_t speler_nummer) const;
     cls_systeem& cel_van_speler(std::int16_t speler_nummer, std::int16_t vak_nummer) const;
+    double aandeel_bij_begin_van_ronde(std::int16_t speler_nummer, std::int16_t vak_nummer) const;
 
     cls_tbl_speler& m_tbl_speler;
     cls_tbl_speelbord& m_tbl_speelbord;

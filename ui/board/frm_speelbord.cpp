@@ -1,5 +1,6 @@
 #include "ui/board/frm_speelbord.h"
 
+#include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
 #include "ui/board/board_font.h"
 #include "ui/board/lijnkader.h"
@@ -460,15 +461,16 @@ void frm_speelbord::verlaat_volledig_scherm() {
 }
 
 void frm_speelbord::verbind_handlers() {
-    connect(m_knp_achteruit, &QPushButton::clicked, this, &frm_speelbord::knp_achteruit_Click);
-    connect(m_knp_vooruit, &QPushButton::clicked, this, &frm_speelbord::knp_vooruit_Click);
+    connect(m_knp_achteruit, &QPushButton::clicked, this,
+            bewaak([this] { knp_achteruit_Click(); }));
+    connect(m_knp_vooruit, &QPushButton::clicked, this, bewaak([this] { knp_vooruit_Click(); }));
     for (int v = eerste_vak; v <= 9; ++v) {
         connect(m_knp_voeg_systeem_toe[static_cast<std::size_t>(v)], &QPushButton::clicked, this,
-                [this, v] { knp_voeg_systeem_toe_Click(v); });
+                bewaak([this, v] { knp_voeg_systeem_toe_Click(v); }));
     }
     for (int r = eerste_rij; r <= 4; ++r) {
         connect(m_tb_naam_speler[static_cast<std::size_t>(r)], &QLineEdit::textChanged, this,
-                [this, r] { tb_naam_speler_Change(r); });
+                bewaak([this, r] { tb_naam_speler_Change(r); }));
     }
     // For a projector: F11 fills the screen with the board and gives it back, from whichever
     // of the program's windows is active; Escape on the board gives it back too.
@@ -552,11 +554,11 @@ void frm_speelbord::Form_Unload(int& cancel) {
 }
 
 void frm_speelbord::closeEvent(QCloseEvent* event) {
-    int cancel = 0;
-    Form_Unload(cancel);
-    if (cancel != 0) {
-        event->ignore();
-    } else {
-        event->accept();
-    }
+    // Stays open unless the game master confirmed, also when asking failed.
+    int cancel = 1;
+    cls_applicatie::bewaakt([&] {
+        cancel = 0;
+        Form_Unload(cancel);
+    });
+    event->setAccepted(cancel == 0);
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 
+#include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
 #include "ui/board/board_font.h"
 #include "ui/dialogs/frm_pion.h"
@@ -54,7 +55,7 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
     m_knp_voeg_speler_toe->setAccessibleName("add teams");
     m_indeling.voeg_toe(m_knp_voeg_speler_toe, {120, 2160, 1575, 375});
     connect(m_knp_voeg_speler_toe, &QPushButton::clicked, this,
-            &frm_voeg_speler_toe::knp_voeg_speler_toe_Click);
+            bewaak([this] { knp_voeg_speler_toe_Click(); }));
 
     for (int i = 1; i < 4; ++i) {
         setTabOrder(m_tb_naam_speler[static_cast<std::size_t>(i)],

@@ -1,5 +1,6 @@
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
 
+#include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
 #include "ui/board/board_font.h"
 #include "ui/board/frm_speelbord.h"
@@ -46,8 +47,9 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
         auto* links = maak_pion(m_indeling, this, "im_pion", i, 360, "team %1, without a system");
         auto* rechts =
             maak_pion(m_indeling, this, "im_pion_geselecteerd", i, 1440, "team %1, with a system");
-        connect(links, &pawn_picture::clicked, this, [this, i] { im_pion_Click(i); });
-        connect(rechts, &pawn_picture::clicked, this, [this, i] { im_pion_geselecteerd_Click(i); });
+        connect(links, &pawn_picture::clicked, this, bewaak([this, i] { im_pion_Click(i); }));
+        connect(rechts, &pawn_picture::clicked, this,
+                bewaak([this, i] { im_pion_geselecteerd_Click(i); }));
         m_im_pion[static_cast<std::size_t>(i)] = links;
         m_im_pion_geselecteerd[static_cast<std::size_t>(i)] = rechts;
     }
@@ -58,7 +60,7 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
     m_indeling.voeg_toe(m_knp_voeg_systeem_toe, {240, 2280, 1575, 375});
     m_knp_voeg_systeem_toe->setDefault(true);
     connect(m_knp_voeg_systeem_toe, &QPushButton::clicked, this,
-            &frm_voeg_systeem_toe::knp_voeg_systeem_toe_Click);
+            bewaak([this] { knp_voeg_systeem_toe_Click(); }));
     // Escape closes it as its close box does: nothing applied, the square released.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             &frm_voeg_systeem_toe::close);
@@ -129,7 +131,7 @@ void frm_voeg_systeem_toe::knp_voeg_systeem_toe_Click() {
 }
 
 void frm_voeg_systeem_toe::closeEvent(QCloseEvent* event) {
-    m_status.vak_nummer(0);
+    cls_applicatie::bewaakt([this] { m_status.vak_nummer(0); });
     event->accept();
 }
 

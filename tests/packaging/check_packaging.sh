@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The installed program and its Debian package, seen as a user's machine sees them: exactly the
+# expected files; a desktop entry, AppStream metainfo and manual page that their validators
+# accept and that agree with each other; a program that shows its windows with the program's
+# icon and the entry's window class, and without a display says why and ends with status 1; a
+# package holding the same files, depending on the runtime libraries only, that lintian accepts.
+# Usage: check_packaging.sh <cmake> <cpack> <build dir> <app id> <version>
+set -euo pipefail
+cmake=$1 cpack=$2 build=$3 id=$4 version=$5
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+for tool in desktop-file-validate appstreamcli man Xvfb xwininfo xprop dpkg-deb lintian; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: scripts/install-deps.sh check"
+done
+work=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
+
+# Every file an install puts under its prefix, and nothing else: a test program, a tool or a
+# benchmark that found its way into the install would show up here.
+expected_files() {
+    echo bin/corvanta
+    for size in 16 24 32 48 64 128 256; do
+        echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
+    done
+    printf '%s\n' "share/icons/hicolor/scalable/apps/$id.svg" "share/applications/$id.desktop" \
+        "share/metainfo/$id.metainfo.xml" share/man/man1/corvanta.1.gz \
+        share/doc/corvanta/copyright share/doc/corvanta/changelog.gz
+}
+prefix=$work/usr
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+diff -u <(expected_files | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
+    fail "the install holds other files than expected"
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate: $out"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+[ "$(key Icon) $(key Exec)" = "$id corvanta" ] || fail "the entry names another icon or program"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $id.desktop"
+releases=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+[ "$(head -n 1 <<<"$releases")" = "$version" ] || fail "the newest release is not $version"
+diff -u <(zcat "$prefix/share/doc/corvanta/changelog.gz" | sed -n 's/^corvanta (\(.*\)) .*/\1/p') \
+    <(echo "$releases") || fail "the changelog and the metainfo list other releases"
+for png in "$prefix"/share/icons/hicolor/*/apps/"$id".png; do
+    size=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3 * 256 + $4 "x" $7 * 256 + $8}')
+    [[ $png == */${size}/apps/* ]] || fail "$png is $size"
+done
+out=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/corvanta.1.gz" 2>&1 >/dev/null) ||
+    fail "man cannot show the manual page: $out"
+[ -z "$out" ] || fail "man warns about the manual page: $out"
+
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/corvanta" 2>"$work/out" ||
+    status=$?
+if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
+    fail "without a display the program ended with status $status: $(cat "$work/out")"
+fi
+
+# On a virtual X display: the board with the add-teams dialog over it, as the desktop sees them.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
+# libxkbcommon-x11 strndup()s X replies without a terminating NUL, which strndup allows but
+# ASan's strict_string_checks reports.
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$prefix/bin/corvanta" >"$work/out" 2>&1 &
+pids+=($!)
+window() { # the id of the mapped window with this title
+    local id
+    for _ in $(seq 200); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\": (" 'index($0, t) {print $1; exit}')
+        if [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+            echo "$id"
+            return
+        fi
+        sleep 0.1
+    done
+    fail "no window \"$1\" appeared: $(cat "$work/out")"
+}
+icon_sizes() {
+    xprop -len 4000000 -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' |
+        sort -n | tr '\n' ' '
+}
+board=$(window "Corvanta 5")
+teams=$(window "teams")
+xwininfo -id "$board" | grep -q 'Width: 1016$' || fail "the board window is not 1016 pixels wide"
+for w in "$board" "$teams"; do
+    [ "$(icon_sizes "$w")" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ] ||
+        fail "window $w has icon sizes $(icon_sizes "$w")"
+done
+class=$(xprop -id "$board" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
+[ "$class" = "$(key StartupWMClass)" ] || fail "the board's window class is '$class'"
+
+# The Debian package, made from the top-level build only.
+[ -f "$build/CPackConfig.cmake" ] || exit 0
+"$cpack" --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$work/cpack.log")"
+deb=$work/deb/corvanta_${version}_$(dpkg --print-architecture).deb
+[ "$(dpkg-deb -f "$deb" Package Version | tr '\n' ' ')" = "Package: corvanta Version: $version " ] ||
+    fail "the package is not corvanta $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+names=$(sed 's/ ([^)]*)//g; s/, */\n/g' <<<"$depends")
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
+done
+! grep -Eq -- '-dev$|^cmake$|^g\+\+' <<<"$names" || fail "Depends names a build package: $depends"
+diff -u <(expected_files | sed 's|^|usr/|' | sort) \
+    <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./||' | sort) ||
+    fail "the package holds other files than the install"
+out=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $out"
+echo "$(basename "$deb"): Depends: $depends"
