@@ -403,8 +403,10 @@ void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
 
 void frm_speelbord::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    schaal_mee();
-    pas_kader_aan();
+    cls_applicatie::bewaakt([this] {
+        schaal_mee();
+        pas_kader_aan();
+    });
 }
 
 // The board fills the window as far as its proportions allow, centred; every control's place
@@ -422,7 +424,7 @@ void frm_speelbord::schaal_mee() {
 void frm_speelbord::setVisible(bool zichtbaar) {
     if (zichtbaar && !m_geopend) {
         m_geopend = true;
-        open_op_scherm();
+        cls_applicatie::bewaakt([this] { open_op_scherm(); });
     }
     QWidget::setVisible(zichtbaar);
 }
@@ -437,7 +439,7 @@ void frm_speelbord::pas_kader_aan() {
 
 void frm_speelbord::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    pas_kader_aan();
+    cls_applicatie::bewaakt([this] { pas_kader_aan(); });
 }
 
 // At the designed size when that fits the screen with the frame, else as large as fits;
@@ -476,9 +478,10 @@ void frm_speelbord::verbind_handlers() {
     // of the program's windows is active; Escape on the board gives it back too.
     auto* volledig_scherm = new QShortcut(Qt::Key_F11, this);
     volledig_scherm->setContext(Qt::ApplicationShortcut);
-    connect(volledig_scherm, &QShortcut::activated, this, &frm_speelbord::wissel_volledig_scherm);
+    connect(volledig_scherm, &QShortcut::activated, this,
+            bewaak([this] { wissel_volledig_scherm(); }));
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            &frm_speelbord::verlaat_volledig_scherm);
+            bewaak([this] { verlaat_volledig_scherm(); }));
 }
 
 cls_cpt_ui& frm_speelbord::facade() const {

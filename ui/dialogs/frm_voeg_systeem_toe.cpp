@@ -63,7 +63,7 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
             bewaak([this] { knp_voeg_systeem_toe_Click(); }));
     // Escape closes it as its close box does: nothing applied, the square released.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            &frm_voeg_systeem_toe::close);
+            bewaak([this] { close(); }));
     m_knp_voeg_systeem_toe->setFocus();
 
     m_indeling.pas_toe(speelbord.schaal());
