@@ -16,7 +16,7 @@ constexpr double twips_per_pixel = 15.0;
 
 // Qt clips a text box's text to the inside of its frame and centres the line by the font's
 // ascent and descent, but a capital's accent rises above the ascent: in a small box its top
-// was cut off. Letting the text use the frame's own rows keeps it whole; the centring stays.
+// would be cut off. Letting the text use the frame's own rows keeps it whole; the centring stays.
 void laat_tekst_heel(QLineEdit& vak) {
     const int kader = vak.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &vak);
     vak.setTextMargins(0, -kader, 0, -kader);
