@@ -322,7 +322,6 @@ private slots:
         b.begin({1});
         b.plaats(1, 1);
         b.speelbord.refresh_me();
-        b.speelbord.show();
         const QString tekst = QString::fromUtf8("\u00c9y");
         for (int procent = 50; procent <= 400; procent += 5) {
             b.op_schaal(procent / 100.0);
