@@ -32,8 +32,11 @@ private slots:
         QFile bestand(QString(":/assets/pawns/pion_%1.bmp").arg(n, 2, 10, QChar('0')));
         QVERIFY(bestand.open(QIODevice::ReadOnly));
         const QByteArray bytes = bestand.readAll();
+        // Read from a copy of four bytes: GCC's sanitizer build cannot see that the size is checked
+        // first, and stops on a read past the end of an empty array.
         auto veld = [&](int plaats) {
-            return qFromLittleEndian<qint32>(bytes.constData() + plaats);
+            const QByteArray vier = bytes.mid(plaats, 4).leftJustified(4, '\0');
+            return qFromLittleEndian<qint32>(vier.constData());
         };
         QVERIFY(bytes.size() == 1254 && bytes.startsWith("BM") && veld(2) == 1254);
         QVERIFY(veld(10) == 54 && veld(18) == 20 && veld(22) == 20);
