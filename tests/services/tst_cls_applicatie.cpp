@@ -1,4 +1,6 @@
 #include "../ui/bewaakt_spel.h"
+#include "services/mdl_start.h"
+#include "ui/venster.h"
 
 #include <QEventLoop>
 
@@ -6,6 +8,17 @@ class tst_cls_applicatie : public QObject {
     Q_OBJECT
 
 private slots:
+    // Start-up shows the board and starts the one game: round 1 on an empty board, with the
+    // add-teams dialog over it. The application carries the icon for boxes without a window.
+    void opstarten() {
+        QCOMPARE(QApplication::windowIcon().cacheKey(), programma_icoon().cacheKey());
+        mdl_start::Main();
+        QVERIFY(mdl_start::speelbord().isVisible() &&
+                mdl_start::cpt_ui().voeg_speler_toe().isVisible());
+        QVERIFY(mdl_start::status().ronde() == 1 && mdl_start::tbl_speelbord().aantal_rijen() == 1);
+        QCOMPARE(mdl_start::speelbord().findChild<QLabel*>("lbl_ronde_nummer")->text(), "");
+    }
+
     // A rule failing inside a button's handler, on a real click, does not abort: it is caught
     // in the handler, not after unwinding through Qt's mouse handling; the game master reads
     // the error in a message box, and the program then ends with status 1.

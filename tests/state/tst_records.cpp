@@ -53,7 +53,7 @@ private slots:
     }
 
     // A configuration has squares 0 to 9 and teams 0 to 4, empty until set, and hands out the
-    // stored cell itself; a new cell and a new status read all zero.
+    // stored cell itself; a new cell, status and team row read all zero.
     void configuration_cells() {
         cls_rij_speelbord bord;
         QVERIFY(bord.systeem(0, 0) == nullptr && bord.systeem(9, 4) == nullptr);
@@ -75,6 +75,9 @@ private slots:
         QCOMPARE(nieuw.marktaandeel(), 0.0);
         const cls_status status;
         QVERIFY(status.ronde() == 0 && status.stap() == 0 && status.vak_nummer() == 0);
+        const cls_rij_speler rij;
+        QVERIFY(!rij.verwijderd() && rij.speler_naam().empty() && rij.team_nummer() == 0 &&
+                rij.pion_nummer() == 0);
     }
 
     // Dropping the last configuration releases it and renumbers nothing; an empty history has

@@ -1,13 +1,14 @@
-#include "ui/dialogs/frm_pion.h"
+#include "spel_met_vensters.h"
+#include "ui/venster.h"
 
 #include <stdexcept>
 
 #include <QFile>
-#include <QImage>
-#include <QTest>
+#include <QIcon>
+#include <QImageReader>
 #include <QtEndian>
 
-class tst_frm_pion : public QObject {
+class tst_plaatjes : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,13 +59,40 @@ private slots:
         QCOMPARE((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF, (n - 1) % 4 != 0);
     }
 
-    void only_pawns_1_to_16_exist() {
+    // Only pawns 1 to 16 exist; the backdrop is an 800 x 600 JPEG, stretched over the board.
+    void pawns_and_backdrop() {
         frm_pion pion;
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, pion.im_pion(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, pion.im_pion(17));
         QVERIFY(!pion.isVisible());
+        QImageReader lezer(":/assets/speelbord.jpg");
+        QCOMPARE(lezer.format(), "jpeg");
+        QCOMPARE(lezer.read().size(), QSize(800, 600));
+    }
+
+    // The program carries every size the icon theme is given, each drawn at its own size, so
+    // title and task bars never show a scaled-down picture; and every window shows it by itself,
+    // for the test's plain QApplication has none.
+    void icon_on_every_window() {
+        const QIcon icoon = programma_icoon();
+        for (int maat : {16, 24, 32, 48, 64, 128, 256}) {
+            QVERIFY(icoon.availableSizes().contains(QSize(maat, maat)));
+            const QImage beeld = icoon.pixmap(QSize(maat, maat), 1.0).toImage();
+            QVERIFY(beeld.size() == QSize(maat, maat) && beeld.hasAlphaChannel());
+        }
+        QCOMPARE(icoon.availableSizes().size(), 7);
+        QVERIFY(QApplication::windowIcon().isNull());
+        spel_met_vensters s;
+        s.teams({{1, "Een"}});
+        for (QWidget* venster :
+             {static_cast<QWidget*>(&s.speelbord), static_cast<QWidget*>(&s.pion),
+              static_cast<QWidget*>(s.open_vak(4))}) {
+            QCOMPARE(venster->windowIcon().cacheKey(), icoon.cacheKey());
+        }
+        spel_met_vensters t;
+        QCOMPARE(t.cpt_ui.voeg_speler_toe().windowIcon().cacheKey(), icoon.cacheKey());
     }
 };
 
-QTEST_MAIN(tst_frm_pion)
-#include "tst_frm_pion.moc"
+QTEST_MAIN(tst_plaatjes)
+#include "tst_plaatjes.moc"
