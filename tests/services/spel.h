@@ -15,41 +15,34 @@ struct spel {
     cls_subcpt_ui subcpt_ui{tbl_speler, tbl_speelbord, status};
 
     // Starts a game with a team for each number given (1 to 4), in that order.
-    explicit spel(std::initializer_list<int> team_nummers = {}) {
+    explicit spel(std::initializer_list<std::int16_t> team_nummers = {}) {
         subcpt_ui.srvc_initialiseer_spel();
-        for (int t : team_nummers) {
-            subcpt_ui.srvc_voeg_speler_toe("team " + std::to_string(t),
-                                           static_cast<std::int16_t>(t),
-                                           static_cast<std::int16_t>(4 * t - 3));
+        for (std::int16_t t : team_nummers) {
+            subcpt_ui.srvc_voeg_speler_toe("team " + std::to_string(t), t, 4 * t - 3);
         }
     }
 
-    cls_systeem& cel(int ronde, int vak, int team) const {
-        return *tbl_speelbord.rij(static_cast<std::int16_t>(ronde))
-                    ->systeem(static_cast<std::int16_t>(vak), static_cast<std::int16_t>(team));
+    cls_systeem& cel(std::int16_t ronde, std::int16_t vak, std::int16_t team) const {
+        return *tbl_speelbord.rij(ronde)->systeem(vak, team);
     }
-    cls_systeem& cel(int vak, int team) const { return cel(status.ronde(), vak, team); }
-
-    void plaats(int rij, int vak) {
-        subcpt_ui.srvc_voeg_systeem_toe(static_cast<std::int16_t>(rij),
-                                        static_cast<std::int16_t>(vak));
+    cls_systeem& cel(std::int16_t vak, std::int16_t team) const {
+        return cel(status.ronde(), vak, team);
     }
-    void haal_weg(int rij, int vak) {
-        subcpt_ui.srvc_verwijder_systeem(static_cast<std::int16_t>(rij),
-                                         static_cast<std::int16_t>(vak));
-    }
-
-    void stap_vooruit() { ::stap_vooruit(subcpt_ui, status); }
-    void stap_achteruit() { ::stap_achteruit(subcpt_ui, status); }
-
-    void vooruit() {
-        for (int i = 0; i < 4; ++i) {
-            stap_vooruit();
+    // Places a system per {row, square} given.
+    void plaats(std::initializer_list<std::pair<std::int16_t, std::int16_t>> systemen) {
+        for (auto [rij, vak] : systemen) {
+            subcpt_ui.srvc_voeg_systeem_toe(rij, vak);
         }
     }
-    void achteruit() {
-        for (int i = 0; i < 4; ++i) {
-            stap_achteruit();
+    void haal_weg(std::int16_t rij, std::int16_t vak) {
+        subcpt_ui.srvc_verwijder_systeem(rij, vak);
+    }
+    void stappen(int aantal) { // forward when positive, back when negative
+        for (int i = 0; i < aantal; ++i) {
+            stap_vooruit(subcpt_ui, status);
+        }
+        for (int i = 0; i > aantal; --i) {
+            stap_achteruit(subcpt_ui, status);
         }
     }
 };

@@ -15,26 +15,18 @@ using bord_aandelen = std::array<std::array<double, 5>, 10>;
 // that the shares can be checked between the steps of a press.
 class regels_handen {
 public:
-    void team(int t) {
-        s.subcpt_ui.srvc_voeg_speler_toe("team", static_cast<std::int16_t>(t),
-                                         static_cast<std::int16_t>(4 * t - 3));
-        m_log << "team " << t << "; ";
-    }
     int aantal_teams() const { return s.tbl_speler.aantal_rijen(); }
     int ronde() const { return s.status.ronde(); }
 
-    void wissel(int vak, const std::vector<int>& rijen) {
+    void wissel(std::int16_t vak, const std::vector<int>& rijen) {
         m_log << "square " << vak << ":";
-        for (int rij : rijen) {
-            const int team = s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
-            if (s.cel(vak, team).aanwezig()) {
-                s.haal_weg(rij, vak);
-                m_log << " -" << rij;
-                continue;
-            }
-            teruggezet += ronde() > 1 && s.cel(ronde() - 1, vak, team).aanwezig() ? 1 : 0;
-            s.plaats(rij, vak);
-            m_log << " +" << rij;
+        for (auto rij : rijen) {
+            const std::int16_t team =
+                s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
+            const bool weg = s.cel(vak, team).aanwezig();
+            teruggezet += !weg && ronde() > 1 && s.cel(ronde() - 1, vak, team).aanwezig() ? 1 : 0;
+            weg ? s.haal_weg(rij, vak) : s.plaats({{rij, vak}});
+            m_log << (weg ? " -" : " +") << rij;
         }
         m_log << "; ";
     }
@@ -42,12 +34,11 @@ public:
     // After the shares are computed, every occupied square is one whole market.
     void vooruit() {
         m_log << "forward; ";
-        s.stap_vooruit();
-        s.stap_vooruit();
+        s.stappen(2);
         m_voor[ronde()] = aandelen();
-        s.stap_vooruit();
+        s.stappen(1);
         meld(hele_markten(*s.tbl_speelbord.rij(s.status.ronde()), gezien));
-        s.stap_vooruit();
+        s.stappen(1);
         ++rondes;
     }
 
@@ -55,18 +46,16 @@ public:
     // forward one, on the same two boards.
     void terug() {
         m_log << "rewind; ";
-        s.stap_achteruit();
-        s.stap_achteruit();
+        s.stappen(-2);
         const bord_aandelen nu = aandelen(), voor = m_voor.at(ronde());
-        for (int v = 1; v <= 9; ++v) {
-            for (int t = 1; t <= 4; ++t) {
-                if (s.cel(v, t).aanwezig() && std::abs(nu[v][t] - voor[v][t]) > 1e-9) {
-                    meld("backward share on square " + std::to_string(v));
-                }
+        for (std::int16_t v = 1; v <= 9; ++v) {
+            for (std::int16_t t = 1; t <= 4; ++t) {
+                meld(s.cel(v, t).aanwezig() && std::abs(nu[v][t] - voor[v][t]) > 1e-9
+                         ? "backward share on square " + std::to_string(v)
+                         : "");
             }
         }
-        s.stap_achteruit();
-        s.stap_achteruit();
+        s.stappen(-2);
     }
 
     void meld(const std::string& fout) const {
@@ -74,12 +63,9 @@ public:
             throw std::runtime_error(fout + " after: " + m_log.str());
         }
     }
-
     // Between two moves the game rests at step 1 with one board per round.
-    void controleer() const {
-        meld(s.tbl_speelbord.aantal_rijen() == ronde() && s.status.stap() == 1
-                 ? ""
-                 : "history or step broken");
+    std::string rust() const {
+        return s.status.stap() == 1 && s.tbl_speelbord.aantal_rijen() == ronde() ? "" : "history";
     }
 
     spel s;
@@ -89,8 +75,8 @@ public:
 private:
     bord_aandelen aandelen() const {
         bord_aandelen a{};
-        for (int v = 1; v <= 9; ++v) {
-            for (int t = 1; t <= 4; ++t) {
+        for (std::int16_t v = 1; v <= 9; ++v) {
+            for (std::int16_t t = 1; t <= 4; ++t) {
                 a[v][t] = s.cel(v, t).marktaandeel();
             }
         }
@@ -107,25 +93,24 @@ class tst_willekeurig_spel : public QObject {
     Q_OBJECT
 
 private slots:
-    // Many random games with fixed seeds, systems taken away and put back among them: after
-    // every forward computation each occupied square is one whole market, the backward one
-    // restores every share, and the history keeps one board per round.
+    // A thousand random games with fixed seeds and one to four teams, systems taken away and put
+    // back among the moves: after every forward computation each occupied square is one whole
+    // market, the backward one restores every share, and the history keeps one board a round.
     void willekeurige_spellen() {
-        constexpr unsigned aantal_spellen = 1000;
         int rondes = 0, teruggezet = 0;
         aandelen_gezien gezien;
-        for (unsigned zaad = 1; zaad <= aantal_spellen; ++zaad) {
+        for (unsigned zaad = 1; zaad <= 1000; ++zaad) {
             regels_handen handen;
             spelleider leider(zaad, handen);
-            for (int t = 1; t <= 4; ++t) {
+            for (std::int16_t t = 1; t <= 4; ++t) {
                 if (leider.kies(0, 1) == 1) {
-                    handen.team(t);
+                    handen.s.subcpt_ui.srvc_voeg_speler_toe("team", t, 4 * t - 3);
                 }
             }
             try {
                 for (int i = 0; i < 300; ++i) {
                     leider.zet();
-                    handen.controleer();
+                    handen.meld(handen.rust());
                 }
             } catch (const std::exception& fout) {
                 QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(zaad).arg(fout.what())));
@@ -136,9 +121,9 @@ private slots:
             gezien.kleinste = std::min(gezien.kleinste, handen.gezien.kleinste);
             gezien.grootste = std::max(gezien.grootste, handen.gezien.grootste);
         }
-        qInfo("%u games, %d rounds closed, %d systems put back within their round; %d squares "
+        qInfo("1000 games, %d rounds closed, %d systems put back within their round; %d squares "
               "checked, shares from %g to %g",
-              aantal_spellen, rondes, teruggezet, gezien.vakken, gezien.kleinste, gezien.grootste);
+              rondes, teruggezet, gezien.vakken, gezien.kleinste, gezien.grootste);
         QVERIFY(teruggezet > 1000 && gezien.vakken > 100000);
     }
 };
