@@ -1,19 +1,23 @@
 #pragma once
 
+#include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
 
+#include <algorithm>
 #include <initializer_list>
-#include <utility>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 // A whole program of its own for each test, wired as start-up wires the real one: fresh
 // records and rules, the pawn holder, the board window and the facade, with the game started
@@ -39,16 +43,18 @@ struct spel_met_vensters {
     template <class T = QWidget> T* op_bord(const QString& naam) { return in<T>(speelbord, naam); }
     QString tekst(const QString& naam) { return op_bord<QLineEdit>(naam)->text(); }
     bool getoond(const QString& naam) { return !op_bord(naam)->isHidden(); }
-    bool cel_aanwezig(int vak, int team) const {
-        return tbl_speelbord.rij(status.ronde())
-            ->systeem(static_cast<std::int16_t>(vak), static_cast<std::int16_t>(team))
-            ->aanwezig();
+    bool cel_aanwezig(std::int16_t vak, std::int16_t team) const {
+        return tbl_speelbord.rij(status.ronde())->systeem(vak, team)->aanwezig();
     }
+    frm_voeg_systeem_toe* systeem_dialoog() { return speelbord.findChild<frm_voeg_systeem_toe*>(); }
 
     static void klik(QWidget* knop) {
         QVERIFY(knop);
         QTest::mouseClick(knop, Qt::LeftButton, {}, knop->rect().center());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    void vooruit() { klik(op_bord("knp_vooruit")); }
+    void achteruit() { klik(op_bord("knp_achteruit")); }
 
     // Types the names into the add-teams dialog's boxes (index = box number) and confirms.
     void teams(std::initializer_list<std::pair<int, QString>> namen) {
@@ -57,12 +63,8 @@ struct spel_met_vensters {
             QTest::keyClicks(in<QLineEdit>(dialoog, QString("tb_naam_speler_%1").arg(box)), naam);
         }
         klik(in(dialoog, "knp_voeg_speler_toe"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    frm_voeg_systeem_toe* systeem_dialoog() { return speelbord.findChild<frm_voeg_systeem_toe*>(); }
-
-    // Opens square v's add-systems dialog from the board.
     frm_voeg_systeem_toe* open_vak(int v) {
         klik(op_bord(QString("knp_voeg_systeem_toe_%1").arg(v)));
         return systeem_dialoog();
@@ -71,15 +73,68 @@ struct spel_met_vensters {
     // Opens square v, moves the listed team rows to the other column, and confirms.
     void wissel(int v, std::initializer_list<int> rijen) {
         frm_voeg_systeem_toe* dialoog = open_vak(v);
-        QVERIFY(dialoog);
         for (int rij : rijen) {
             QWidget* rechts = in(*dialoog, QString("im_pion_geselecteerd_%1").arg(rij));
             klik(rechts->isHidden() ? in(*dialoog, QString("im_pion_%1").arg(rij)) : rechts);
         }
         klik(in(*dialoog, "knp_voeg_systeem_toe"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// Answers modal boxes so that none blocks a test: a box the test expects gets the button it
+// asked for, and what it showed is kept (title, text, icon, buttons from left to right); any
+// other box, such as the error boundary's, is closed and its text kept for the report.
+class modale_vragen {
+public:
+    modale_vragen() {
+        QObject::connect(&m_wacht, &QTimer::timeout, [this] { beantwoord(); });
+        m_wacht.start(20);
+    }
+    void antwoord(const QString& knop) {
+        m_knop = knop;
+        QTimer::singleShot(0, [this] { beantwoord(); });
+    }
+    static cls_applicatie& app() {
+        return *static_cast<cls_applicatie*>(QCoreApplication::instance());
     }
 
-    void vooruit() { klik(op_bord("knp_vooruit")); }
-    void achteruit() { klik(op_bord("knp_achteruit")); }
+    int beantwoord_aantal = 0;
+    QStringList gezien, onverwacht;
+
+private:
+    void beantwoord() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            return;
+        }
+        auto knoppen = box->buttons();
+        std::sort(knoppen.begin(), knoppen.end(),
+                  [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
+        gezien = {box->windowTitle(), box->text(), QString::number(box->icon())};
+        for (QAbstractButton* b : knoppen) {
+            gezien << b->text();
+        }
+        for (QAbstractButton* b : knoppen) {
+            if (!m_knop.isEmpty() && b->text() == m_knop) {
+                m_knop.clear();
+                ++beantwoord_aantal;
+                b->click();
+                return;
+            }
+        }
+        onverwacht << box->text();
+        box->done(0);
+    }
+
+    QTimer m_wacht;
+    QString m_knop;
 };
+
+// A test main() with the program's application object in place of QTest's plain one, so that an
+// exception escaping a handler is counted at the program's own error boundary.
+#define BEWAAKTE_TEST_MAIN(klasse)                                                                 \
+    int main(int argc, char** argv) {                                                              \
+        cls_applicatie app(argc, argv);                                                            \
+        klasse test;                                                                               \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -1,5 +1,5 @@
 #include "../spelleider.h"
-#include "bewaakt_spel.h"
+#include "spel_met_vensters.h"
 #include "ui/board/percentage_text.h"
 
 namespace {
@@ -99,10 +99,10 @@ public:
     // board closed or square held, one board per round at step 1, closed rounds whole markets,
     // and a board and scoreboard that show the game.
     QString controleer() {
-        if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht().isEmpty() ||
-            m_verkeerd || m_vragen.beantwoord_aantal() != m_vragen_gesteld) {
+        if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht.isEmpty() ||
+            m_verkeerd || m_vragen.beantwoord_aantal != m_vragen_gesteld) {
             return "an error, a press through the lock, or a close without asking: " +
-                   m_vragen.onverwacht().join("; ");
+                   m_vragen.onverwacht.join("; ");
         }
         if (s.status.ronde() != ronde() || s.tbl_speelbord.aantal_rijen() != ronde() ||
             s.status.stap() != 1 || s.status.vak_nummer() != 0 || s.systeem_dialoog()) {

@@ -3,11 +3,8 @@
 
 #include <map>
 
-#include <QAbstractButton>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTimer>
 
 namespace {
 
@@ -45,27 +42,6 @@ void is_dubbel(QWidget& dialoog, const std::map<QString, std::pair<QRect, double
     const QPoint scheef =
         dialoog.frameGeometry().center() - dialoog.screen()->availableGeometry().center();
     QVERIFY(qAbs(scheef.x()) <= 4 && qAbs(scheef.y()) <= 20);
-}
-
-// Answers the next modal box with the button of this text, keeping its title, text, icon and
-// buttons from left to right.
-void beantwoord(const char* knop, QStringList& gezien) {
-    QTimer::singleShot(0, [&gezien, knop] {
-        auto* vraag = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(vraag);
-        gezien = {vraag->windowTitle(), vraag->text(), QString::number(vraag->icon())};
-        auto knoppen = vraag->buttons();
-        std::sort(knoppen.begin(), knoppen.end(),
-                  [](QAbstractButton* a, QAbstractButton* b) { return a->x() < b->x(); });
-        for (QAbstractButton* b : knoppen) {
-            gezien << b->text();
-        }
-        for (QAbstractButton* b : knoppen) {
-            if (b->text() == knop) {
-                b->click();
-            }
-        }
-    });
 }
 
 } // namespace
@@ -150,7 +126,6 @@ private slots:
         s.klik(pion("im_pion", 1));
         s.klik(pion("im_pion", 2));
         s.klik(s.in(*d, "knp_voeg_systeem_toe"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(s.status.vak_nummer() == 0 && !s.systeem_dialoog());
         QVERIFY(s.cel_aanwezig(5, 1) && s.cel_aanwezig(5, 3));
         QCOMPARE(beeld(s.op_bord<QLabel>("im_nieuw_22")->pixmap()), beeld(s.pion.im_pion(9)));
@@ -260,12 +235,12 @@ private slots:
         s.teams({{2, "Enige"}});
         s.open_vak(1);
         s.pion.show();
-        QStringList gezien;
-        beantwoord("Cancel", gezien);
+        modale_vragen vragen;
+        vragen.antwoord("Cancel");
         QVERIFY(!s.speelbord.close() && s.speelbord.isVisible() && s.status.vak_nummer() == 1);
-        QCOMPARE(gezien,
+        QCOMPARE(vragen.gezien,
                  (QStringList{"Corvanta", "wilt u de applicatie afsluiten?", "0", "OK", "Cancel"}));
-        beantwoord("OK", gezien);
+        vragen.antwoord("OK");
         QVERIFY(s.speelbord.close());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s.speelbord.isVisible() && !s.pion.isVisible());
