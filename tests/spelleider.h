@@ -17,7 +17,6 @@ public:
     spelleider(unsigned zaad, Handen& handen) : m_rng(zaad), m_handen(handen) {}
 
     int kies(int van, int tot) { return std::uniform_int_distribution<int>(van, tot)(m_rng); }
-    std::mt19937& rng() { return m_rng; }
 
     // One move: change a square, take a system away and put it back within the round (or put
     // one down and take it away again), "forward", or "rewind" (never at round 1, where the
