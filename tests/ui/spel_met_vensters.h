@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -31,8 +32,9 @@ struct spel_met_vensters {
     frm_speelbord speelbord{tbl_speler, tbl_speelbord, status, subcpt_ui, pion};
     cls_cpt_ui cpt_ui{subcpt_ui, status, tbl_speler, speelbord, pion};
 
-    spel_met_vensters() {
+    explicit spel_met_vensters(QScreen* scherm = nullptr) {
         speelbord.cpt_ui(cpt_ui);
+        speelbord.setScreen(scherm ? scherm : speelbord.screen());
         speelbord.show();
         cpt_ui.srvc_start_nieuw_spel();
     }
@@ -40,9 +42,11 @@ struct spel_met_vensters {
     template <class T = QWidget> T* in(QWidget& venster, const QString& naam) const {
         return venster.findChild<T*>(naam);
     }
-    template <class T = QWidget> T* op_bord(const QString& naam) { return in<T>(speelbord, naam); }
-    QString tekst(const QString& naam) { return op_bord<QLineEdit>(naam)->text(); }
-    bool getoond(const QString& naam) { return !op_bord(naam)->isHidden(); }
+    template <class T = QWidget> T* op_bord(const QString& naam) const {
+        return speelbord.findChild<T*>(naam, Qt::FindDirectChildrenOnly);
+    }
+    QString tekst(const QString& naam) const { return op_bord<QLineEdit>(naam)->text(); }
+    bool getoond(const QString& naam) const { return !op_bord(naam)->isHidden(); }
     bool cel_aanwezig(std::int16_t vak, std::int16_t team) const {
         return tbl_speelbord.rij(status.ronde())->systeem(vak, team)->aanwezig();
     }

@@ -106,10 +106,7 @@ public:
         }
         if (s.status.ronde() != ronde() || s.tbl_speelbord.aantal_rijen() != ronde() ||
             s.status.stap() != 1 || s.status.vak_nummer() != 0 || s.systeem_dialoog()) {
-            return QString("round %1 with %2 boards, expected %3")
-                .arg(s.status.ronde())
-                .arg(s.tbl_speelbord.aantal_rijen())
-                .arg(ronde());
+            return QString("round %1, expected %2").arg(s.status.ronde()).arg(ronde());
         }
         aandelen_gezien gezien;
         for (int r = 1; r < ronde(); ++r) {
@@ -159,11 +156,10 @@ private:
                 const int procent = vak_tekst->text().toInt(&geheel);
                 if (vak_tekst->isVisible() != (regel <= aanwezig) ||
                     (regel <= aanwezig && (!geheel || procent < 0 || procent > 100))) {
-                    return QString("square %1 line %2 shows \"%3\" for %4 systems")
+                    return QString("square %1 line %2 shows \"%3\"")
                         .arg(vak)
                         .arg(regel)
-                        .arg(vak_tekst->text())
-                        .arg(aanwezig);
+                        .arg(vak_tekst->text());
                 }
                 som += regel <= aanwezig ? procent : 0;
             }
@@ -209,43 +205,24 @@ class tst_duurtest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { vorige_melder = qInstallMessageHandler(meld); }
-
-    void willekeurig_spelen_data() {
-        QTest::addColumn<unsigned>("zaad");
-        for (unsigned zaad : {1u, 2u, 3u, 5u, 8u, 13u, 21u, 34u}) {
-            QTest::addRow("seed_%u", zaad) << zaad;
-        }
-    }
-
-    // Hundreds of random actions of the game master through the windows, each followed by
-    // every check; a failing seed prints the actions that lead to it.
+    // Hundreds of random actions of the game master through the windows for each of eight
+    // seeds, each followed by every check; a failing seed prints the actions that lead to it.
     void willekeurig_spelen() {
-        QFETCH(unsigned, zaad);
-        venster_handen handen(zaad + 1);
-        spelleider leider(zaad, handen);
-        handen.begin();
-        QString fout = handen.controleer();
-        for (int i = 0; i < 400 && fout.isEmpty(); ++i) {
-            leider.kies(0, 2) == 0 ? handen.iets_anders() : leider.zet();
-            QApplication::processEvents();
-            fout = handen.controleer();
-        }
-        if (!fout.isEmpty()) {
-            qWarning().noquote() << "Actions that reproduce it:\n" + handen.verloop();
-            QFAIL(qPrintable(fout));
-        }
-    }
-
-private:
-    // The offscreen platform warns about every window hint it cannot pass on; thousands of
-    // dialogs would bury the report in them.
-    static void meld(QtMsgType soort, const QMessageLogContext& plaats, const QString& tekst) {
-        if (!tekst.startsWith("This plugin does not support")) {
-            vorige_melder(soort, plaats, tekst);
+        for (unsigned zaad : {1u, 2u, 3u, 5u, 8u, 13u, 21u, 34u}) {
+            venster_handen handen(zaad + 1);
+            spelleider leider(zaad, handen);
+            handen.begin();
+            QString fout = handen.controleer();
+            for (int i = 0; i < 400 && fout.isEmpty(); ++i) {
+                leider.kies(0, 2) == 0 ? handen.iets_anders() : leider.zet();
+                QApplication::processEvents();
+                fout = handen.controleer();
+            }
+            QVERIFY2(
+                fout.isEmpty(),
+                qPrintable(QString("seed %1: %2 after\n%3").arg(zaad).arg(fout, handen.verloop())));
         }
     }
-    static inline QtMessageHandler vorige_melder = nullptr;
 };
 
 BEWAAKTE_TEST_MAIN(tst_duurtest)

@@ -1,6 +1,6 @@
-#include "ui/board/frm_speelbord.h"
+#include "spel_met_vensters.h"
 #include "ui/board/percentage_text.h"
-#include "ui/dialogs/frm_pion.h"
+#include "ui/venster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,50 +9,11 @@
 #include <tuple>
 
 #include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
+#include <QIcon>
+#include <QImageReader>
 #include <QPainter>
-#include <QScreen>
-#include <QTest>
 
 namespace {
-
-// Fresh records, rules and window for each test, drawn the way the facade draws them.
-struct bord {
-    cls_tbl_speler tbl_speler;
-    cls_tbl_speelbord tbl_speelbord;
-    cls_status status;
-    cls_subcpt_ui subcpt_ui{tbl_speler, tbl_speelbord, status};
-    frm_pion pion;
-    frm_speelbord speelbord{tbl_speler, tbl_speelbord, status, subcpt_ui, pion};
-
-    // A game with a team per team number given, its systems placed as {row, square}, after a
-    // "forward" press.
-    void speel(std::initializer_list<std::int16_t> teams,
-               std::initializer_list<std::pair<std::int16_t, std::int16_t>> systemen) {
-        subcpt_ui.srvc_initialiseer_spel();
-        for (std::int16_t t : teams) {
-            subcpt_ui.srvc_voeg_speler_toe("team " + std::to_string(t), t,
-                                           static_cast<std::int16_t>(4 * t - 3));
-        }
-        for (auto [rij, vak] : systemen) {
-            subcpt_ui.srvc_voeg_systeem_toe(rij, vak);
-        }
-        speelbord.initialiseer();
-        subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit");
-        status.ronde(2);
-        subcpt_ui.srvc_voeg_speelbord_toe();
-        speelbord.refresh_me();
-    }
-    template <class T = QWidget> T* c(const QString& naam) const {
-        auto* gevonden = speelbord.findChild<T*>(naam, Qt::FindDirectChildrenOnly);
-        return gevonden ? gevonden : throw std::logic_error("no control " + naam.toStdString());
-    }
-    QString tekst(const QString& naam) const { return c<QLineEdit>(naam)->text(); }
-    bool pion_is(const QString& naam, int n) const {
-        return c<QLabel>(naam)->pixmap().toImage() == pion.im_pion(n).toImage();
-    }
-};
 
 QString naam(const char* array, int index) {
     return QString("%1_%2").arg(array).arg(index);
@@ -91,24 +52,28 @@ std::vector<std::tuple<QString, QRect, double>> ontwerp() {
     return t;
 }
 
-QScreen* scherm(const QString& naam) {
-    for (QScreen* s : QGuiApplication::screens()) {
-        if (s->name() == naam) {
-            return s;
-        }
+// Teams by team number and systems as {row, square}, after one "forward" press.
+void speel(spel_met_vensters& s, std::initializer_list<std::int16_t> teams,
+           std::initializer_list<std::pair<std::int16_t, std::int16_t>> systemen) {
+    for (std::int16_t t : teams) {
+        s.subcpt_ui.srvc_voeg_speler_toe("team " + std::to_string(t), t, 4 * t - 3);
     }
-    throw std::logic_error("no screen " + naam.toStdString());
+    for (auto [rij, vak] : systemen) {
+        s.subcpt_ui.srvc_voeg_systeem_toe(rij, vak);
+    }
+    s.speelbord.initialiseer();
+    s.vooruit();
+}
+
+bool pion_is(const spel_met_vensters& s, const QString& naam, int n) {
+    return s.op_bord<QLabel>(naam)->pixmap().toImage() == s.pion.im_pion(n).toImage();
 }
 
 // The rows of a picture that differ from another's: the height of what was drawn between them.
 int inkt_rijen(const QImage& met, const QImage& zonder) {
     int rijen = 0;
     for (int y = 0; y < met.height(); ++y) {
-        bool anders = false;
-        for (int x = 0; x < met.width() && !anders; ++x) {
-            anders = met.pixel(x, y) != zonder.pixel(x, y);
-        }
-        rijen += anders ? 1 : 0;
+        rijen += met.copy(0, y, met.width(), 1) != zonder.copy(0, y, met.width(), 1) ? 1 : 0;
     }
     return rijen;
 }
@@ -121,22 +86,45 @@ class tst_frm_speelbord : public QObject {
 private slots:
     // A share shows as whole percent, halves to the even neighbour; it must fit 16 bits.
     void percentage_text() {
-        for (auto [share, text] : {std::pair{0.125, "12"},
-                                   {0.375, "38"},
-                                   {0.625, "62"},
-                                   {1.0, "100"},
-                                   {5.0 / 3.0, "167"},
-                                   {-1.0, "-100"},
-                                   {-0.004, "0"},
-                                   {327.67, "32767"},
-                                   {-327.68, "-32768"}}) {
-            QCOMPARE(::percentage_text(share), text);
+        const double aandeel[] = {0.125, 0.375, 0.625, 1, 5.0 / 3, -1, -0.004, 327.67, -327.68};
+        const char* tekst[] = {"12", "38", "62", "100", "167", "-100", "0", "32767", "-32768"};
+        for (int i = 0; i < 9; ++i) {
+            QCOMPARE(::percentage_text(aandeel[i]), tekst[i]);
         }
         for (double share : {327.68, -327.69, 1e300}) {
             QVERIFY_THROWS_EXCEPTION(std::overflow_error, ::percentage_text(share));
         }
         for (double share : {std::numeric_limits<double>::infinity(), std::nan("")}) {
             QVERIFY_THROWS_EXCEPTION(std::domain_error, ::percentage_text(share));
+        }
+    }
+
+    // Pawn n = 4 * (colour - 1) + shape, 20 x 20 pixels: red, green, blue (#3366FF, not pure
+    // blue) and yellow; a square fills its picture, the other shapes stand on white. The
+    // backdrop is an 800 x 600 JPEG. Every window carries the program's icon, in every size the
+    // icon theme is given, for the test's plain QApplication has none.
+    void pictures() {
+        spel_met_vensters s;
+        for (int n = 1; n <= 16; ++n) {
+            const QImage beeld = s.pion.im_pion(n).toImage();
+            const QRgb kleur = QList<QRgb>{0xFE0000, 0x00FF01, 0x3366FF, 0xFFFF00}[(n - 1) / 4];
+            QVERIFY2(beeld.size() == QSize(20, 20) && (beeld.pixel(10, 10) & 0xFFFFFF) == kleur &&
+                         ((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF) == ((n - 1) % 4 != 0),
+                     qPrintable(QString::number(n)));
+        }
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.pion.im_pion(17));
+        QImageReader lezer(":/assets/speelbord.jpg");
+        QVERIFY(lezer.format() == "jpeg" && lezer.read().size() == QSize(800, 600));
+        const QIcon icoon = programma_icoon();
+        QVERIFY(QApplication::windowIcon().isNull() && icoon.availableSizes().size() == 7);
+        for (int maat : {16, 24, 32, 48, 64, 128, 256}) {
+            QCOMPARE(icoon.pixmap(QSize(maat, maat), 1.0).size(), QSize(maat, maat));
+        }
+        QCOMPARE(s.cpt_ui.voeg_speler_toe().windowIcon().cacheKey(), icoon.cacheKey());
+        s.teams({{1, "Een"}});
+        for (QWidget* w : {static_cast<QWidget*>(&s.speelbord), static_cast<QWidget*>(&s.pion),
+                           static_cast<QWidget*>(s.open_vak(4))}) {
+            QCOMPARE(w->windowIcon().cacheKey(), icoon.cacheKey());
         }
     }
 
@@ -155,15 +143,13 @@ private slots:
     void layout_at_every_scale() {
         QFETCH(QSize, venster);
         QFETCH(double, schaal);
-        bord b;
-        b.speelbord.show();
-        b.speelbord.resize(venster);
-        QCOMPARE(b.speelbord.windowTitle(), "Corvanta 5");
-        QCOMPARE(b.speelbord.schaal(), schaal);
+        spel_met_vensters s;
+        s.speelbord.resize(venster);
+        QVERIFY(s.speelbord.windowTitle() == "Corvanta 5" && s.speelbord.schaal() == schaal);
         const QPoint marge((venster.width() - qRound(1016 * schaal)) / 2,
                            (venster.height() - qRound(745 * schaal)) / 2);
         for (const auto& [n, twips, punten] : ontwerp()) {
-            const QWidget* c = b.c(n);
+            const QWidget* c = s.op_bord(n);
             const QRect g = c->geometry();
             const QRectF e(marge + QPointF(twips.topLeft()) * schaal / 15,
                            QSizeF(twips.size()) * schaal / 15);
@@ -175,7 +161,7 @@ private slots:
                     QFontInfo(c->font()).family() == "Liberation Sans" &&
                     (!kader || kader->frameShape() == QFrame::NoFrame ||
                      kader->lineWidth() == std::max(1, qRound(schaal))) &&
-                    c->isVisibleTo(&b.speelbord) != n.contains("_speler_") &&
+                    c->isVisibleTo(&s.speelbord) != n.contains("_speler_") &&
                     c->isEnabled() == (n != "knp_achteruit") && !c->accessibleName().isEmpty() &&
                     (!qobject_cast<const QLabel*>(c) || !c->autoFillBackground()),
                 qPrintable(n));
@@ -185,22 +171,21 @@ private slots:
     // Accented capitals and descenders are drawn whole in every kind of text box, at every
     // scale from the smallest window up.
     void text_boxes_draw_accents_whole() {
-        bord b;
-        b.speel({1}, {{1, 1}});
-        b.speelbord.show();
+        spel_met_vensters s;
+        speel(s, {1}, {{1, 1}});
         const QString tekst = QString::fromUtf8("\u00c9y");
         for (int procent = 50; procent <= 400; procent += 5) {
-            b.speelbord.resize(qRound(10.16 * procent), qRound(7.45 * procent));
-            QImage los(200, 200, QImage::Format_RGB32), leeg_los = los;
+            s.speelbord.resize(qRound(10.16 * procent), qRound(7.45 * procent));
+            QImage los(200, 200, QImage::Format_RGB32);
             los.fill(Qt::white);
-            leeg_los.fill(Qt::white);
+            const QImage leeg_los = los;
             QPainter schilder(&los);
-            schilder.setFont(b.c("tb_naam_speler_1")->font());
+            schilder.setFont(s.op_bord("tb_naam_speler_1")->font());
             schilder.drawText(20, 100, tekst);
             schilder.end();
             for (const char* n :
                  {"tb_naam_speler_1", "tb_marktaandeel_speler_1", "tb_marktaandeel_systeem_7"}) {
-                auto* vak = b.c<QLineEdit>(n);
+                auto* vak = s.op_bord<QLineEdit>(n);
                 vak->clear();
                 const QImage leeg = vak->grab().toImage();
                 vak->setText(tekst);
@@ -214,27 +199,24 @@ private slots:
     // as large as fits where it does not, centred either way. On the 125 % screen every square
     // keeps the four edges of its frame at any size.
     void opens_on_the_screen() {
-        for (const char* naam_scherm : {"1 projector", "2 laptop 125%"}) {
-            bord b;
-            b.speelbord.setScreen(scherm(naam_scherm));
-            b.speelbord.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&b.speelbord));
-            const QRect vrij = scherm(naam_scherm)->availableGeometry();
-            const QRect buiten = b.speelbord.frameGeometry();
-            QVERIFY(buiten != b.speelbord.geometry() && vrij.contains(buiten));
+        for (QScreen* scherm : QGuiApplication::screens()) { // 1920 x 1080, 1024 x 768 at 125 %
+            spel_met_vensters s(scherm);
+            QVERIFY(QTest::qWaitForWindowExposed(&s.speelbord));
+            const QRect vrij = scherm->availableGeometry(), buiten = s.speelbord.frameGeometry();
+            QVERIFY(buiten != s.speelbord.geometry() && vrij.contains(buiten));
             QVERIFY((buiten.center() - vrij.center()).manhattanLength() <= 2);
-            QVERIFY(naam_scherm[0] == '1' ? b.speelbord.size() == QSize(1016, 745)
-                                          : buiten.width() >= vrij.width() - 1 ||
-                                                buiten.height() >= vrij.height() - 1);
+            QVERIFY(scherm == QGuiApplication::primaryScreen()
+                        ? s.speelbord.size() == QSize(1016, 745)
+                        : buiten.width() >= vrij.width() - 1 ||
+                              buiten.height() >= vrij.height() - 1);
         }
-        bord b;
-        b.speelbord.setScreen(scherm("2 laptop 125%"));
-        b.speelbord.show();
+        spel_met_vensters s(QGuiApplication::screens().at(1));
         for (int breedte = 700; breedte <= 819; breedte += 7) {
-            b.speelbord.resize(breedte, breedte * 745 / 1016);
-            const QImage beeld = b.speelbord.grab().toImage();
+            s.speelbord.resize(breedte, breedte * 745 / 1016);
+            const QImage beeld = s.speelbord.grab().toImage();
             for (int v = 1; v <= 9; ++v) {
-                const QRectF k = QRectF(b.c(naam("Shape1", v))->geometry()).adjusted(0, 0, -1, -1);
+                const QRectF k =
+                    QRectF(s.op_bord(naam("Shape1", v))->geometry()).adjusted(0, 0, -1, -1);
                 for (QPointF p : {QPointF(k.left(), k.center().y()),
                                   {k.right(), k.center().y()},
                                   {k.center().x(), k.top()},
@@ -252,41 +234,40 @@ private slots:
     // The scoreboard shows the teams by total in rows 1 to n, the leader on top, each name
     // from its beginning; a square's systems fill its lines from the top in team-number order.
     void shows_the_game() {
-        bord b;
-        b.speel({1, 2, 3, 4},
-                {{3, 1}, {3, 2}, {1, 2}, {4, 5}, {2, 5}, {1, 3}, {2, 3}, {3, 3}, {4, 3}});
-        QVERIFY(b.c("knp_achteruit")->isEnabled());
-        QCOMPARE(b.c<QLabel>("lbl_ronde_nummer")->text(), "2");
+        spel_met_vensters s;
+        speel(s, {1, 2, 3, 4},
+              {{3, 1}, {3, 2}, {1, 2}, {4, 5}, {2, 5}, {1, 3}, {2, 3}, {3, 3}, {4, 3}});
+        QVERIFY(s.op_bord("knp_achteruit")->isEnabled() &&
+                s.op_bord<QLabel>("lbl_ronde_nummer")->text() == "2");
         // Totals 14/45, 13/18, 29/15 and 13/18: teams 2 and 4 tie and keep their row order.
-        QCOMPARE(b.speelbord.inverse_volgorde(), (cls_subcpt_ui::per_team_int{0, 3, 2, 4, 1}));
-        QVERIFY(b.tekst("tb_naam_speler_1") == "team 3" && b.pion_is("im_pion_speler_1", 9));
-        QCOMPARE(b.tekst("tb_marktaandeel_speler_1"), "193");
-        QCOMPARE(b.tekst("tb_marktaandeel_speler_4"), "62");
-        QVERIFY(b.pion_is("im_nieuw_23", 5) && b.pion_is("im_nieuw_22", 13));
-        QCOMPARE(b.tekst("tb_marktaandeel_systeem_23"), "50");
-        QVERIFY(b.c<QLabel>("im_nieuw_21")->pixmap().isNull() &&
-                !b.c("tb_marktaandeel_systeem_21")->isVisibleTo(&b.speelbord));
-        QVERIFY(b.pion_is("im_nieuw_15", 1) && b.pion_is("im_nieuw_12", 13));
-        b.subcpt_ui.srvc_verwijder_systeem(1, 3);
-        b.speelbord.refresh_me();
-        QVERIFY(b.pion_is("im_nieuw_15", 5) && b.pion_is("im_nieuw_13", 13));
-        QVERIFY(!b.c("tb_marktaandeel_systeem_12")->isVisibleTo(&b.speelbord));
-
-        auto* naam_vak = b.c<QLineEdit>("tb_naam_speler_2");
+        QCOMPARE(s.speelbord.inverse_volgorde(), (cls_subcpt_ui::per_team_int{0, 3, 2, 4, 1}));
+        QVERIFY(s.tekst("tb_naam_speler_1") == "team 3" && pion_is(s, "im_pion_speler_1", 9));
+        QVERIFY(s.tekst("tb_marktaandeel_speler_1") == "193" &&
+                s.tekst("tb_marktaandeel_speler_4") == "62");
+        QVERIFY(pion_is(s, "im_nieuw_23", 5) && pion_is(s, "im_nieuw_22", 13));
+        QVERIFY(s.tekst("tb_marktaandeel_systeem_23") == "50" &&
+                !s.getoond("tb_marktaandeel_systeem_21"));
+        QVERIFY(s.op_bord<QLabel>("im_nieuw_21")->pixmap().isNull());
+        QVERIFY(pion_is(s, "im_nieuw_15", 1) && pion_is(s, "im_nieuw_12", 13));
+        s.subcpt_ui.srvc_verwijder_systeem(1, 3);
+        s.speelbord.refresh_me();
+        QVERIFY(pion_is(s, "im_nieuw_15", 5) && pion_is(s, "im_nieuw_13", 13));
+        QVERIFY(!s.getoond("tb_marktaandeel_systeem_12"));
+        auto* naam_vak = s.op_bord<QLineEdit>("tb_naam_speler_2");
         QTest::keyClicks(naam_vak, " International Holding BV");
-        b.speelbord.refresh_me();
+        s.speelbord.refresh_me();
         QCOMPARE(naam_vak->cursorPosition(), 0);
-        QCOMPARE(&b.speelbord.lbl_vak_nummer(9), b.c<QLabel>("lbl_vak_nummer_9"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, b.speelbord.lbl_vak_nummer(10));
-        b.subcpt_ui.srvc_voeg_speler_toe("extra", 4, 13);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, b.speelbord.refresh_me());
+        QCOMPARE(&s.speelbord.lbl_vak_nummer(9), s.op_bord<QLabel>("lbl_vak_nummer_9"));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.speelbord.lbl_vak_nummer(10));
+        s.subcpt_ui.srvc_voeg_speler_toe("extra", 4, 13);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.speelbord.refresh_me());
     }
 
     // Tab starts at "forward" and runs through the scoreboard from the bottom up, "rewind", then
     // the squares 3 to 9, 1 and 2, each button and its share boxes from the bottom line up.
     void tab_order() {
-        bord b;
-        QStringList verwacht{"knp_vooruit"};
+        spel_met_vensters s;
+        QStringList verwacht{"knp_vooruit"}, gelopen;
         for (const char* deel : {"tb_marktaandeel_speler", "tb_naam_speler"}) {
             for (int r = 4; r >= 1; --r) {
                 verwacht << naam(deel, r);
@@ -299,15 +280,14 @@ private slots:
                 verwacht << naam("tb_marktaandeel_systeem", i);
             }
         }
-        QStringList gelopen;
-        QWidget* c = b.c("knp_vooruit");
+        QWidget* c = s.op_bord("knp_vooruit");
         do {
             gelopen << (c->focusPolicy() & Qt::TabFocus ? c->objectName() : QString());
             c = c->nextInFocusChain();
-        } while (c != b.c("knp_vooruit"));
+        } while (c != s.op_bord("knp_vooruit"));
         gelopen.removeAll(QString());
         QCOMPARE(gelopen, verwacht);
-        QCOMPARE(b.speelbord.focusWidget(), b.c("knp_vooruit"));
+        QCOMPARE(s.speelbord.focusWidget(), s.op_bord("knp_vooruit"));
     }
 };
 
