@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installed program and its Debian package, seen as a user's machine sees them: exactly the
 # expected files; a desktop entry, AppStream metainfo and manual page that their validators
-# accept and that agree with each other; a program that shows its windows with the program's
-# icon and the entry's window class, and without a display says why and ends with status 1; a
-# package holding the same files, depending on the runtime libraries only, that lintian accepts.
+# accept, the metainfo and the changelog naming the same releases; a program that shows its
+# windows with its icon and the entry's window class, and without a display says why and ends
+# with status 1; a package of the same files, depending on runtime libraries only, that lintian
+# accepts.
 # Usage: check_packaging.sh <cmake> <cpack> <build dir> <app id> <version>
 set -euo pipefail
 cmake=$1 cpack=$2 build=$3 id=$4 version=$5
@@ -42,16 +43,10 @@ out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $ou
 [ -z "$out" ] || fail "desktop-file-validate: $out"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
 [ "$(key Icon) $(key Exec)" = "$id corvanta" ] || fail "the entry names another icon or program"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-    fail "the metainfo does not launch $id.desktop"
 releases=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
 [ "$(head -n 1 <<<"$releases")" = "$version" ] || fail "the newest release is not $version"
 diff -u <(zcat "$prefix/share/doc/corvanta/changelog.gz" | sed -n 's/^corvanta (\(.*\)) .*/\1/p') \
     <(echo "$releases") || fail "the changelog and the metainfo list other releases"
-for png in "$prefix"/share/icons/hicolor/*/apps/"$id".png; do
-    size=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3 * 256 + $4 "x" $7 * 256 + $8}')
-    [[ $png == */${size}/apps/* ]] || fail "$png is $size"
-done
 out=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/corvanta.1.gz" 2>&1 >/dev/null) ||
     fail "man cannot show the manual page: $out"
 [ -z "$out" ] || fail "man warns about the manual page: $out"
@@ -89,16 +84,12 @@ window() { # the id of the mapped window with this title
     done
     fail "no window \"$1\" appeared: $(cat "$work/out")"
 }
-icon_sizes() {
-    xprop -len 4000000 -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' |
-        sort -n | tr '\n' ' '
-}
 board=$(window "Corvanta 5")
 teams=$(window "teams")
 xwininfo -id "$board" | grep -q 'Width: 1016$' || fail "the board window is not 1016 pixels wide"
 for w in "$board" "$teams"; do
-    [ "$(icon_sizes "$w")" = "16x16 24x24 32x32 48x48 64x64 128x128 256x256 " ] ||
-        fail "window $w has icon sizes $(icon_sizes "$w")"
+    [ "$(xprop -len 4000000 -id "$w" _NET_WM_ICON | grep -c 'Icon (')" = 7 ] ||
+        fail "window $w does not carry the icon in its seven sizes"
 done
 class=$(xprop -id "$board" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
 [ "$class" = "$(key StartupWMClass)" ] || fail "the board's window class is '$class'"

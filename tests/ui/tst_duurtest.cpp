@@ -1,6 +1,5 @@
 #include "../spelleider.h"
 #include "spel_met_vensters.h"
-#include "ui/board/percentage_text.h"
 
 namespace {
 
@@ -8,9 +7,9 @@ namespace {
 using bord = std::array<std::array<int, 5>, 10>;
 
 // The game master's hands on the windows: every move is clicks and keys, mixed at random with
-// what else a person does at the board: a name typed or erased, a dialog closed with its close
-// control, a press that the square lock holds back, a question to quit answered Cancel. They
-// keep their own record of what the game must hold, apart from the program.
+// what else a person does at the board: a name typed, a dialog closed with its close control, a
+// press that the square lock holds back, a question to quit answered Cancel. They keep their own
+// record of the boards the game must hold, apart from the program.
 class venster_handen {
 public:
     explicit venster_handen(unsigned zaad) : m_rng(zaad) {}
@@ -24,7 +23,7 @@ public:
             if (kies(0, 2) != 0) {
                 typ(vak);
                 if (!weggooien) {
-                    m_namen.push_back({vak->text().toStdString(), box});
+                    m_teams.push_back(box);
                 }
             }
         }
@@ -32,7 +31,7 @@ public:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    int aantal_teams() const { return static_cast<int>(m_namen.size()); }
+    int aantal_teams() const { return static_cast<int>(m_teams.size()); }
     int ronde() const { return static_cast<int>(m_begin.size()); }
 
     void wissel(int vak, const std::vector<int>& rijen) {
@@ -41,7 +40,7 @@ public:
         for (int rij : rijen) {
             QWidget* rechts = s.in(*dialoog, QString("im_pion_geselecteerd_%1").arg(rij));
             s.klik(rechts->isHidden() ? s.in(*dialoog, QString("im_pion_%1").arg(rij)) : rechts);
-            int& eigenaar = na[vak][m_namen.at(static_cast<std::size_t>(rij - 1)).second];
+            int& eigenaar = na[vak][m_teams.at(static_cast<std::size_t>(rij - 1))];
             eigenaar = eigenaar == 0 ? rij : 0;
         }
         // While the dialog holds the square, navigation and the other squares do nothing.
@@ -84,14 +83,10 @@ public:
             m_vragen.antwoord("Cancel");
             m_verkeerd |= s.speelbord.close();
         } else if (naam->isVisible()) {
-            if (kies(0, 1) == 0) {
-                log("erase in " + naam->objectName());
-                QTest::keyClick(naam, Qt::Key_Backspace);
-            } else {
-                typ(naam);
-            }
+            typ(naam);
             const int team = s.speelbord.inverse_volgorde()[static_cast<std::size_t>(r)];
-            m_namen.at(static_cast<std::size_t>(team - 1)).first = naam->text().toStdString();
+            m_verkeerd |= s.tbl_speler.rij(static_cast<std::int16_t>(team))->speler_naam() !=
+                          naam->text().toStdString();
         }
     }
 
@@ -101,7 +96,8 @@ public:
     QString controleer() {
         if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht.isEmpty() ||
             m_verkeerd || m_vragen.beantwoord_aantal != m_vragen_gesteld) {
-            return "an error, a press through the lock, or a close without asking: " +
+            return "an error, a press through the lock, a close without asking or a misplaced "
+                   "name: " +
                    m_vragen.onverwacht.join("; ");
         }
         if (s.status.ronde() != ronde() || s.tbl_speelbord.aantal_rijen() != ronde() ||
@@ -141,8 +137,7 @@ private:
 
     // Every present system shows its share, 0 to 100, from the top line of its square down; a
     // square holding the systems it started the round with is one whole market, its rounded
-    // shares adding up to 100 give or take half a point each. The rows show the teams by
-    // descending total, ties in table order, with their names and totals.
+    // shares adding up to 100 give or take half a point each.
     QString controleer_bord() {
         for (int vak = 1; vak <= 9; ++vak) {
             int aanwezig = 0, som = 0;
@@ -168,34 +163,17 @@ private:
                 return QString("the shares on square %1 add up to %2").arg(vak).arg(som);
             }
         }
-        cls_subcpt_ui::per_team_double totaal{};
-        s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal);
-        std::vector<std::size_t> volgorde;
-        for (std::size_t t = 1; t <= m_namen.size(); ++t) {
-            volgorde.push_back(t);
-        }
-        std::stable_sort(volgorde.begin(), volgorde.end(),
-                         [&](std::size_t a, std::size_t b) { return totaal[a] > totaal[b]; });
-        for (std::size_t r = 1; r <= volgorde.size(); ++r) {
-            const std::size_t team = volgorde[r - 1];
-            if (s.speelbord.inverse_volgorde()[r] != static_cast<int>(team) ||
-                s.tekst(QString("tb_marktaandeel_speler_%1").arg(r)) !=
-                    percentage_text(totaal[team]) ||
-                s.tekst(QString("tb_naam_speler_%1").arg(r)).toStdString() !=
-                    m_namen[team - 1].first) {
-                return QString("scoreboard row %1 does not show team %2").arg(r).arg(team);
-            }
-        }
         return {};
     }
 
     std::mt19937 m_rng;
     modale_vragen m_vragen;
-    std::vector<std::pair<std::string, int>> m_namen; // name and team number, by row
-    std::vector<bord> m_begin{bord{}};                // the board each round started with
+    std::vector<int> m_teams;          // team number, by row
+    std::vector<bord> m_begin{bord{}}; // the board each round started with
     bord m_huidig{};
     int m_vragen_gesteld = 0;
-    bool m_verkeerd = false; // a press went through the lock, or Cancel closed the board
+    // A press went through the lock, Cancel closed the board, or a name went to another team.
+    bool m_verkeerd = false;
     QStringList m_log;
 };
 
