@@ -158,40 +158,28 @@ private slots:
         QVERIFY(dichtbij(s.cel(1, 1).marktaandeel(), 2.0 / 3.0));
     }
 
-    void score_order_data() {
-        QTest::addColumn<int>("teams");
-        QTest::addColumn<per_team_double>("totaal");
-        QTest::addColumn<per_team_int>("plaats");
-        QTest::addColumn<per_team_int>("inverse");
-        QTest::newRow("ties keep row order")
-            << 4 << per_team_double{0, 0.5, 2, 2, 1} << per_team_int{0, 4, 1, 2, 3}
-            << per_team_int{0, 2, 3, 4, 1};
-        QTest::newRow("reversed") << 4 << per_team_double{0, 1, 2, 3, 4}
-                                  << per_team_int{0, 4, 3, 2, 1} << per_team_int{0, 4, 3, 2, 1};
-        QTest::newRow("negative totals")
-            << 3 << per_team_double{0, -0.5, 0, -0.25, 0} << per_team_int{0, 3, 1, 2, 9}
-            << per_team_int{0, 2, 3, 1, 9};
-        // The sort takes no step with fewer than two teams, whatever the lone total.
-        QTest::newRow("one team below zero")
-            << 1 << per_team_double{0, -0.2, 0, 0, 0} << per_team_int{0, 1, 9, 9, 9}
-            << per_team_int{0, 1, 9, 9, 9};
-        QTest::newRow("no teams") << 0 << per_team_double{} << per_team_int{0, 9, 9, 9, 9}
-                                  << per_team_int{0, 9, 9, 9, 9};
-    }
-
-    // Place 1 holds the largest total; the two orders are inverse permutations of the teams,
-    // and places beyond them are not written.
+    // Place 1 holds the largest total and equal totals keep row order; the two orders are
+    // inverse permutations of the teams, places beyond them not written. The sort takes no
+    // step with fewer than two teams, whatever the lone total.
     void score_order() {
-        QFETCH(int, teams);
-        QFETCH(per_team_double, totaal);
-        spel s;
-        for (std::int16_t t = 1; t <= teams; ++t) {
-            s.subcpt_ui.srvc_voeg_speler_toe("t", t, 1);
+        const struct {
+            int teams;
+            per_team_double totaal;
+            per_team_int plaats, inverse;
+        } gevallen[] = {{4, {0, 0.5, 2, 2, 1}, {0, 4, 1, 2, 3}, {0, 2, 3, 4, 1}},
+                        {4, {0, 1, 2, 3, 4}, {0, 4, 3, 2, 1}, {0, 4, 3, 2, 1}},
+                        {3, {0, -0.5, 0, -0.25, 0}, {0, 3, 1, 2, 9}, {0, 2, 3, 1, 9}},
+                        {1, {0, -0.2, 0, 0, 0}, {0, 1, 9, 9, 9}, {0, 1, 9, 9, 9}},
+                        {0, {}, {0, 9, 9, 9, 9}, {0, 9, 9, 9, 9}}};
+        for (const auto& geval : gevallen) {
+            spel s;
+            for (std::int16_t t = 1; t <= geval.teams; ++t) {
+                s.subcpt_ui.srvc_voeg_speler_toe("t", t, 1);
+            }
+            per_team_int plaats{0, 9, 9, 9, 9}, inverse{0, 9, 9, 9, 9};
+            s.subcpt_ui.srvc_bereken_score_volgorde(geval.totaal, plaats, inverse);
+            QVERIFY(plaats == geval.plaats && inverse == geval.inverse);
         }
-        per_team_int plaats{0, 9, 9, 9, 9}, inverse{0, 9, 9, 9, 9};
-        s.subcpt_ui.srvc_bereken_score_volgorde(totaal, plaats, inverse);
-        QTEST(plaats, "plaats");
-        QTEST(inverse, "inverse");
     }
 
     // A share or total that is not a finite number stops the computation before any share is
