@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,7 +62,7 @@ struct spel_met_vensters {
     void achteruit() { klik(op_bord("knp_achteruit")); }
 
     // Types the names into the add-teams dialog's boxes (index = box number) and confirms.
-    void teams(std::initializer_list<std::pair<int, QString>> namen) {
+    void teams(const std::vector<std::pair<int, QString>>& namen) {
         frm_voeg_speler_toe& dialoog = cpt_ui.voeg_speler_toe();
         for (const auto& [box, naam] : namen) {
             QTest::keyClicks(in<QLineEdit>(dialoog, QString("tb_naam_speler_%1").arg(box)), naam);

@@ -14,21 +14,23 @@ class venster_handen {
 public:
     explicit venster_handen(unsigned zaad) : m_rng(zaad) {}
 
-    // Names go into some boxes of the add-teams dialog; one game in eight closes it unused.
+    // Teams go into random boxes, under random names; one game in eight closes the add-teams
+    // dialog unused, and its board is never drawn.
     void begin() {
-        frm_voeg_speler_toe& dialoog = s.cpt_ui.voeg_speler_toe();
-        const bool weggooien = kies(0, 7) == 0;
+        if (kies(0, 7) == 0) {
+            log("close the add-teams dialog");
+            s.cpt_ui.voeg_speler_toe().close();
+            return;
+        }
+        std::vector<std::pair<int, QString>> namen;
         for (int box = 1; box <= 4; ++box) {
-            auto* vak = s.in<QLineEdit>(dialoog, QString("tb_naam_speler_%1").arg(box));
             if (kies(0, 2) != 0) {
-                typ(vak);
-                if (!weggooien) {
-                    m_teams.push_back(box);
-                }
+                namen.push_back({box, QString(kies(1, 6), QChar(u"abX9 -"[kies(0, 5)]))});
+                m_teams.push_back(box);
             }
         }
-        weggooien ? (void)dialoog.close() : s.klik(s.in(dialoog, "knp_voeg_speler_toe"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        log(QString("%1 teams").arg(namen.size()));
+        s.teams(namen);
     }
 
     int aantal_teams() const { return static_cast<int>(m_teams.size()); }
