@@ -53,7 +53,8 @@ private slots:
         QVERIFY(s.status.ronde() == 1 && s.tbl_speelbord.aantal_rijen() == 1);
     }
 
-    // The add-systems dialog of a square, in a game with a gap: row 2 is team 3 with pawn 9.
+    // The add-systems dialog of a square, on white, in a game with a gap: row 2 is team 3 with
+    // pawn 9.
     // Clicking a pawn moves its team across; a disabled pawn, an empty slot or a release without
     // a press do nothing. "add systems" places and takes away the difference and releases the
     // square; Escape and the close control release it and change nothing.
@@ -65,6 +66,7 @@ private slots:
             return s.in<pawn_picture>(*d, QString("%1_%2").arg(kolom).arg(rij));
         };
         QVERIFY(d->windowTitle() == "systems" && d->size() == QSize(137, 185));
+        QCOMPARE(d->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
         QVERIFY(s.in<QLabel>(*d, "lbl_gebied")->text() == "segment 5" &&
                 s.status.vak_nummer() == 5);
         QCOMPARE(s.in(*d, "lbl_gebied")->geometry(), px(240, 120, 1575, 495));
