@@ -5,7 +5,7 @@ namespace {
 
 // The game master's hands on the windows: every move is clicks and keys, mixed at random with
 // what else a person does at the board: a name typed, a dialog closed with its close control, a
-// press that the square lock holds back, a question to quit answered Cancel.
+// press that the square lock holds back.
 class venster_handen {
 public:
     explicit venster_handen(unsigned zaad) : m_rng(zaad) {}
@@ -59,21 +59,14 @@ public:
         --m_ronde;
     }
 
-    // A name typed on the scoreboard goes to the team shown there; closing the board asks first.
+    // A name typed on the scoreboard goes to the team shown there.
     void iets_anders() {
         const int r = kies(1, 4);
         auto* naam = s.op_bord<QLineEdit>(QString("tb_naam_speler_%1").arg(r));
-        if (kies(0, 4) == 0) {
-            log("close the board, answer Cancel");
-            ++m_vragen_gesteld;
-            m_vragen.antwoord("Cancel");
-            m_verkeerd |= s.speelbord.close();
-        } else if (naam->isVisible()) {
+        if (naam->isVisible()) {
             log("type into " + naam->objectName());
-            for (int n = kies(1, 4); n > 0; --n) {
-                QTest::sendKeyEvent(QTest::Click, naam, Qt::Key_A,
-                                    QString(u"aX9 -\u00e9"[kies(0, 5)]), {});
-            }
+            QTest::sendKeyEvent(QTest::Click, naam, Qt::Key_A, QString(u"aX9 -\u00e9"[kies(0, 5)]),
+                                {});
             const int team = s.speelbord.inverse_volgorde()[static_cast<std::size_t>(r)];
             m_verkeerd |= s.tbl_speler.rij(static_cast<std::int16_t>(team))->speler_naam() !=
                           naam->text().toStdString();
@@ -81,13 +74,12 @@ public:
     }
 
     // What must hold between any two actions: no error at the boundary, no press through the
-    // lock, no close without asking, no misplaced name; one board per round at step 1 with no
-    // square held; closed rounds whole markets; and the board as its round's records say.
+    // lock, no misplaced name; one board per round at step 1 with no square held; closed rounds
+    // whole markets; and the board as its round's records say.
     QString controleer() {
         if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht.isEmpty() ||
-            m_verkeerd || m_vragen.beantwoord_aantal != m_vragen_gesteld) {
-            return "an error, a press through the lock, a close without asking or a misplaced "
-                   "name: " +
+            m_verkeerd) {
+            return "an error, a press through the lock or a misplaced name: " +
                    m_vragen.onverwacht.join("; ");
         }
         if (s.status.ronde() != m_ronde || s.tbl_speelbord.aantal_rijen() != m_ronde ||
@@ -150,8 +142,8 @@ private:
 
     std::mt19937 m_rng;
     modale_vragen m_vragen;
-    int m_ronde = 1, m_vragen_gesteld = 0;
-    // A press went through the lock, Cancel closed the board, or a name went to another team.
+    int m_ronde = 1;
+    // A press went through the lock, or a name went to another team.
     bool m_verkeerd = false;
     QStringList m_log;
 };
