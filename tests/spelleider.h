@@ -1,11 +1,6 @@
 #pragma once
 
-#include "state/cls_rij_speelbord.h"
-
-#include <algorithm>
-#include <cmath>
 #include <random>
-#include <string>
 #include <vector>
 
 // A game master's random play, the same from a seed whichever hands carry it out: the rules
@@ -47,38 +42,3 @@ private:
     std::mt19937 m_rng;
     Handen& m_handen;
 };
-
-// The shares seen on closed rounds' boards, for the report.
-struct aandelen_gezien {
-    int vakken = 0;
-    double kleinste = 1, grootste = 0;
-};
-
-// A board whose round has closed is whole markets: on every occupied square the shares lie in
-// [0, 1] and add up to 1. Returns what is wrong, or an empty text.
-inline std::string hele_markten(const cls_rij_speelbord& bord, aandelen_gezien& gezien) {
-    for (std::int16_t v = 1; v <= 9; ++v) {
-        double som = 0;
-        bool bezet = false;
-        for (std::int16_t t = 1; t <= 4; ++t) {
-            const cls_systeem& cel = *bord.systeem(v, t);
-            if (!cel.aanwezig()) {
-                continue;
-            }
-            const double m = cel.marktaandeel();
-            if (!(m >= -1e-9 && m <= 1 + 1e-9)) {
-                return "share " + std::to_string(m) + " on square " + std::to_string(v);
-            }
-            bezet = true;
-            som += m;
-            gezien.kleinste = std::min(gezien.kleinste, m);
-            gezien.grootste = std::max(gezien.grootste, m);
-        }
-        if (bezet && std::abs(som - 1) > 1e-9) {
-            return "the shares on square " + std::to_string(v) + " add up to " +
-                   std::to_string(som);
-        }
-        gezien.vakken += bezet ? 1 : 0;
-    }
-    return {};
-}

@@ -1,7 +1,10 @@
+#include "../spelleider.h"
 #include "spel.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <stdexcept>
 
 #include <QTest>
@@ -29,6 +32,112 @@ bool kopie_van(const spel& s, std::int16_t a, std::int16_t b) {
     }
     return true;
 }
+
+using bord_aandelen = std::array<std::array<double, 5>, 10>;
+
+// What the random games saw, over all of them: rounds closed, systems put back within their
+// round, occupied squares checked and the smallest and largest share on them.
+struct tellers {
+    int rondes = 0, teruggezet = 0, vakken = 0;
+    double kleinste = 1, grootste = 0;
+};
+
+// A board whose round has closed is whole markets: on every occupied square the shares lie in
+// [0, 1] and add up to 1. Returns what is wrong, or an empty text.
+std::string hele_markten(const cls_rij_speelbord& bord, tellers& gezien) {
+    for (std::int16_t v = 1; v <= 9; ++v) {
+        double som = 0;
+        bool bezet = false;
+        for (std::int16_t t = 1; t <= 4; ++t) {
+            const cls_systeem& cel = *bord.systeem(v, t);
+            if (!cel.aanwezig()) {
+                continue;
+            }
+            const double m = cel.marktaandeel();
+            if (!(m >= -1e-9 && m <= 1 + 1e-9)) {
+                return "share " + std::to_string(m) + " on square " + std::to_string(v);
+            }
+            bezet = true;
+            som += m;
+            gezien.kleinste = std::min(gezien.kleinste, m);
+            gezien.grootste = std::max(gezien.grootste, m);
+        }
+        if (bezet && std::abs(som - 1) > 1e-9) {
+            return "the shares on square " + std::to_string(v) + " add up to " +
+                   std::to_string(som);
+        }
+        gezien.vakken += bezet ? 1 : 0;
+    }
+    return {};
+}
+
+// The game master's hands on the rules themselves, one step of the round cycle at a time, so
+// that the shares can be checked between the steps of a press. A broken promise throws.
+class regels_handen {
+public:
+    explicit regels_handen(tellers& teller) : m_teller(teller) {}
+    int aantal_teams() const { return s.tbl_speler.aantal_rijen(); }
+    int ronde() const { return s.status.ronde(); }
+
+    void wissel(std::int16_t vak, const std::vector<int>& rijen) {
+        for (auto rij : rijen) {
+            const std::int16_t team =
+                s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
+            const bool weg = s.cel(vak, team).aanwezig();
+            m_teller.teruggezet +=
+                !weg && ronde() > 1 && s.cel(ronde() - 1, vak, team).aanwezig() ? 1 : 0;
+            weg ? s.haal_weg(rij, vak) : s.plaats({{rij, vak}});
+        }
+    }
+
+    // After the shares are computed, every occupied square is one whole market.
+    void vooruit() {
+        s.stappen(2);
+        m_voor[ronde()] = aandelen();
+        s.stappen(1);
+        meld(hele_markten(*s.tbl_speelbord.rij(s.status.ronde()), m_teller));
+        s.stappen(1);
+        ++m_teller.rondes;
+    }
+
+    // The backward computation gives every present system back the share it had before the
+    // forward one, on the same two boards.
+    void terug() {
+        s.stappen(-2);
+        const bord_aandelen& voor = m_voor.at(ronde());
+        for (std::int16_t v = 1; v <= 9; ++v) {
+            for (std::int16_t t = 1; t <= 4; ++t) {
+                const cls_systeem& cel = s.cel(v, t);
+                meld(cel.aanwezig() && std::abs(cel.marktaandeel() - voor[v][t]) > 1e-9
+                         ? "backward share"
+                         : "");
+            }
+        }
+        s.stappen(-2);
+    }
+
+    static void meld(const std::string& fout) {
+        if (!fout.empty()) {
+            throw std::runtime_error(fout);
+        }
+    }
+
+    spel s;
+
+private:
+    bord_aandelen aandelen() const {
+        bord_aandelen a{};
+        for (std::int16_t v = 1; v <= 9; ++v) {
+            for (std::int16_t t = 1; t <= 4; ++t) {
+                a[v][t] = s.cel(v, t).marktaandeel();
+            }
+        }
+        return a;
+    }
+
+    tellers& m_teller;
+    std::map<int, bord_aandelen> m_voor;
+};
 
 } // namespace
 
@@ -214,6 +323,39 @@ private slots:
         s.cel(1, 1).speler_nummer(5);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
                                  s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal));
+    }
+
+    // A thousand random games with fixed seeds and one to four teams, systems taken away and put
+    // back among the moves: after every forward computation each occupied square is one whole
+    // market, the backward one restores every share, and between moves the game rests at step 1
+    // with one board per round. A failing seed replays the same game.
+    void willekeurige_spellen() {
+        tellers teller;
+        for (unsigned zaad = 1; zaad <= 1000; ++zaad) {
+            regels_handen handen(teller);
+            spelleider leider(zaad, handen);
+            for (std::int16_t t = 1; t <= 4; ++t) {
+                if (leider.kies(0, 1) == 1) {
+                    handen.s.subcpt_ui.srvc_voeg_speler_toe("team", t, 4 * t - 3);
+                }
+            }
+            try {
+                for (int i = 0; i < 300; ++i) {
+                    leider.zet();
+                    regels_handen::meld(handen.s.status.stap() == 1 &&
+                                                handen.s.tbl_speelbord.aantal_rijen() ==
+                                                    handen.ronde()
+                                            ? ""
+                                            : "history");
+                }
+            } catch (const std::exception& fout) {
+                QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(zaad).arg(fout.what())));
+            }
+        }
+        qInfo("1000 games, %d rounds closed, %d systems put back within their round; %d squares "
+              "checked, shares from %g to %g",
+              teller.rondes, teller.teruggezet, teller.vakken, teller.kleinste, teller.grootste);
+        QVERIFY(teller.teruggezet > 1000 && teller.vakken > 100000);
     }
 };
 

@@ -8,7 +8,6 @@
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 #include <QAbstractButton>
@@ -75,14 +74,17 @@ struct spel_met_vensters {
         return systeem_dialoog();
     }
 
-    // Opens square v, moves the listed team rows to the other column, and confirms.
-    void wissel(int v, std::initializer_list<int> rijen) {
+    // Opens square v and moves the listed team rows to the other column.
+    frm_voeg_systeem_toe* wissel_open(int v, const std::vector<int>& rijen) {
         frm_voeg_systeem_toe* dialoog = open_vak(v);
         for (int rij : rijen) {
             QWidget* rechts = in(*dialoog, QString("im_pion_geselecteerd_%1").arg(rij));
             klik(rechts->isHidden() ? in(*dialoog, QString("im_pion_%1").arg(rij)) : rechts);
         }
-        klik(in(*dialoog, "knp_voeg_systeem_toe"));
+        return dialoog;
+    }
+    void wissel(int v, const std::vector<int>& rijen) {
+        klik(in(*wissel_open(v, rijen), "knp_voeg_systeem_toe"));
     }
 };
 
@@ -103,7 +105,6 @@ public:
         return *static_cast<cls_applicatie*>(QCoreApplication::instance());
     }
 
-    int beantwoord_aantal = 0;
     QStringList gezien, onverwacht;
 
 private:
@@ -122,7 +123,6 @@ private:
         for (QAbstractButton* b : knoppen) {
             if (!m_knop.isEmpty() && b->text() == m_knop) {
                 m_knop.clear();
-                ++beantwoord_aantal;
                 b->click();
                 return;
             }
