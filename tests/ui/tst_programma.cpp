@@ -49,8 +49,7 @@ public:
         s.klik(s.op_bord(knop));
         m_verkeerd |= s.status.ronde() != m_ronde ||
                       s.speelbord.findChildren<frm_voeg_systeem_toe*>().size() != 1;
-        const bool sluiten = kies(0, 9) == 0;
-        sluiten ? (void)dialoog->close() : s.klik(s.in(*dialoog, "knp_voeg_systeem_toe"));
+        kies(0, 9) == 0 ? (void)dialoog->close() : s.klik(s.in(*dialoog, "knp_voeg_systeem_toe"));
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
@@ -64,9 +63,9 @@ public:
         --m_ronde;
     }
 
-    // What must hold between any two actions: no error at the boundary, no press through the
-    // lock; one board per round at step 1 with no square held; and the board
-    // as its round's records say. (The random games on the rules check every closed round.)
+    // What must hold between any two moves: no error at the boundary, no press through the lock;
+    // one board per round at step 1 with no square held; and the board as its round's records
+    // say. (The random games on the rules check every closed round.)
     QString controleer() {
         if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht.isEmpty() ||
             m_verkeerd) {
