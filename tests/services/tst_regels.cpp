@@ -274,24 +274,24 @@ private slots:
     }
 
     // Place 1 holds the largest total and equal totals keep row order; the two orders are
-    // inverse permutations of the teams, places beyond them not written. The sort takes no
-    // step with fewer than two teams, whatever the lone total.
+    // inverse permutations of the teams; slot 0 and places beyond them are not written. The sort
+    // takes no step with fewer than two teams, whatever the lone total.
     void score_order() {
         const struct {
             int teams;
             per_team_double totaal;
             per_team_int plaats, inverse;
-        } gevallen[] = {{4, {0, 0.5, 2, 2, 1}, {0, 4, 1, 2, 3}, {0, 2, 3, 4, 1}},
-                        {4, {0, 1, 2, 3, 4}, {0, 4, 3, 2, 1}, {0, 4, 3, 2, 1}},
-                        {3, {0, -0.5, 0, -0.25, 0}, {0, 3, 1, 2, 9}, {0, 2, 3, 1, 9}},
-                        {1, {0, -0.2, 0, 0, 0}, {0, 1, 9, 9, 9}, {0, 1, 9, 9, 9}},
-                        {0, {}, {0, 9, 9, 9, 9}, {0, 9, 9, 9, 9}}};
+        } gevallen[] = {{4, {0, 0.5, 2, 2, 1}, {9, 4, 1, 2, 3}, {9, 2, 3, 4, 1}},
+                        {4, {0, 1, 2, 3, 4}, {9, 4, 3, 2, 1}, {9, 4, 3, 2, 1}},
+                        {3, {0, -0.5, 0, -0.25, 0}, {9, 3, 1, 2, 9}, {9, 2, 3, 1, 9}},
+                        {1, {0, -0.2, 0, 0, 0}, {9, 1, 9, 9, 9}, {9, 1, 9, 9, 9}},
+                        {0, {}, {9, 9, 9, 9, 9}, {9, 9, 9, 9, 9}}};
         for (const auto& geval : gevallen) {
             spel s;
             for (std::int16_t t = 1; t <= geval.teams; ++t) {
                 s.subcpt_ui.srvc_voeg_speler_toe("t", t, 1);
             }
-            per_team_int plaats{0, 9, 9, 9, 9}, inverse{0, 9, 9, 9, 9};
+            per_team_int plaats{9, 9, 9, 9, 9}, inverse = plaats;
             s.subcpt_ui.srvc_bereken_score_volgorde(geval.totaal, plaats, inverse);
             QVERIFY(plaats == geval.plaats && inverse == geval.inverse);
         }

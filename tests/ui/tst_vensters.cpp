@@ -10,6 +10,7 @@
 
 #include <QFontInfo>
 #include <QIcon>
+#include <QRegularExpression>
 
 namespace {
 
@@ -65,6 +66,9 @@ class tst_vensters : public QObject {
     Q_OBJECT
 
 private slots:
+    // Any warning from Qt is a fault, but the offscreen platform's own about what it cannot do.
+    void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support )")); }
+
     // A share shows as whole percent, halves to the even neighbour; it must fit 16 bits.
     void percentage_text() {
         const double aandeel[] = {0.125, 0.375, 0.625, 1, 5.0 / 3, -1, -0.004, 327.67, -327.68};
@@ -338,18 +342,18 @@ private slots:
         QTRY_COMPARE(bord.geometry(), bord.screen()->geometry());
         const int links = s.op_bord("im_background")->x();
         const QImage plaatje = bord.grab().toImage();
-        for (int y : {10, 540, 1070}) {
-            const QColor marge = plaatje.pixelColor(links / 2, y),
-                         rand = plaatje.pixelColor(links + 2, y);
-            QVERIFY(links > 100 && qAbs(qGray(marge.rgb()) - qGray(rand.rgb())) <= 10);
+        for (int y : {10, 540, 1020}) { // 1020: beside the yellow patch in the lower right corner
+            for (int x : {links / 2, 1919 - links / 2}) {
+                const QColor c = plaatje.pixelColor(x, y);
+                QVERIFY(links > 100 && qGray(c.rgb()) > 200 && qAbs(c.red() - c.blue()) <= 16);
+            }
         }
         s.teams({{1, "A"}});
         bord.activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), &bord);
         QTest::keyClick(&bord, Qt::Key_Escape);
         QTRY_COMPARE(bord.geometry(), normaal);
-        QTest::keyClick(&bord, Qt::Key_F11);
-        QTRY_VERIFY(bord.isFullScreen());
+        QTest::keyClick(&bord, Qt::Key_F11); // on, and off again
         QTest::keyClick(&bord, Qt::Key_F11);
         QTRY_COMPARE(bord.geometry(), normaal);
         bord.resize(2032, 1490);
