@@ -255,7 +255,7 @@ private slots:
         for (int i = 1; i <= 4; ++i) {
             const int boven = 600 + 360 * (i - 1);
             QVERIFY(w->objectName() == QString("tb_naam_speler_%1").arg(i) &&
-                    w->geometry() == px(120, boven, 975, 285));
+                    w->geometry() == px(120, boven, 975, 285) && w->font().pointSize() == 9);
             auto* pion = s.in<pawn_picture>(d, QString("im_pion_%1").arg(i));
             QVERIFY(pion->geometry() == QRect(96, boven / 15, 20, 20) &&
                     pion->pixmap().cacheKey() == s.pion.im_pion(4 * i - 3).cacheKey());
