@@ -239,15 +239,17 @@ private slots:
     }
 
     // The worked game, rows 1 and 2 being teams 1 and 2. Round 1 weighs each team by its
-    // systems on the whole board; in round 2 team 1 leaves square 1 and team 2 joins square 2,
-    // bringing the share left behind and a negative weight. A step back restores the shares
-    // the round started with, and a rewind press the board round 2 started with.
+    // systems on the whole board; in round 2 team 1 leaves square 1, team 2 takes its system
+    // there away and puts it back, which keeps the share it began the round with, and joins
+    // square 2, bringing the share left behind and a negative weight. A step back restores the
+    // shares the round started with, and a rewind press the board round 2 started with.
     void worked_game() {
         spel s{1, 2};
         s.plaats({{1, 1}, {1, 2}, {2, 1}});
         s.stappen(4);
         s.haal_weg(1, 1);
-        s.plaats({{2, 2}});
+        s.haal_weg(2, 1);
+        s.plaats({{2, 1}, {2, 2}});
         s.stappen(3);
         QVERIFY(dichtbij(s.cel(1, 1, 1).marktaandeel(), 2.0 / 3.0));
         QVERIFY(dichtbij(s.cel(1, 1, 2).marktaandeel(), 1.0 / 3.0));
