@@ -22,6 +22,8 @@ void meld_zonder_abort(QtMsgType soort, const QMessageLogContext& plaats, const 
     std::_Exit(1);
 }
 
+// Installs the handler on the way into the QApplication constructor, whose platform set-up is
+// where the fatal message comes from.
 int& zonder_abort(int& argc) {
     qt_melder = qInstallMessageHandler(meld_zonder_abort);
     return argc;

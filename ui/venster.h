@@ -26,3 +26,7 @@ QIcon programma_icoon();
 // The common look of the two small dialogs: a white client area of the designed size in twips at
 // the board's scale, fixed, centred on the screen.
 void richt_dialoog_in(QWidget& dialoog, const char* titel, QSize twips, double schaal);
+
+// A dialog's pawn control, in twips: its picture control was drawn 255 twips wide, but the pawn
+// shows at its own 20 x 20 pixels.
+constexpr int dialoog_pion_twips = 300;

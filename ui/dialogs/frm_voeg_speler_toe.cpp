@@ -45,8 +45,7 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
         auto* pion_plaatje = new pawn_picture(this);
         pion_plaatje->setObjectName(QString("im_pion_%1").arg(i));
         pion_plaatje->setAccessibleName(QString("pawn of team %1").arg(i));
-        // The picture control is 255 twips, but the pawn shows at its own 20 x 20 pixels.
-        m_indeling.voeg_toe(pion_plaatje, {1440, boven, 300, 300});
+        m_indeling.voeg_toe(pion_plaatje, {1440, boven, dialoog_pion_twips, dialoog_pion_twips});
         m_im_pion[static_cast<std::size_t>(i)] = pion_plaatje;
     }
 

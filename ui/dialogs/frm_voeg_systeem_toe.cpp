@@ -22,8 +22,7 @@ pawn_picture* maak_pion(indeling& tabel, QWidget* ouder, const char* naam, int i
     auto* pion = new pawn_picture(ouder);
     pion->setObjectName(QString("%1_%2").arg(QLatin1String(naam)).arg(i));
     pion->setAccessibleName(toegankelijk.arg(i));
-    // The picture control is 255 twips, but the pawn shows at its own 20 x 20 pixels.
-    tabel.voeg_toe(pion, {links, 720 + 360 * (i - 1), 300, 300});
+    tabel.voeg_toe(pion, {links, 720 + 360 * (i - 1), dialoog_pion_twips, dialoog_pion_twips});
     return pion;
 }
 
