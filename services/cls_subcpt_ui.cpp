@@ -2,6 +2,7 @@
 
 #include "state/checked_int16.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -28,6 +29,19 @@ double eindig(double waarde, const char* wat) {
     return waarde;
 }
 
+// During a round a system holds the share it had when the round began: the previous board's
+// share where the team had a system on the square then, and 0 for a system new this round. A
+// system taken away and put back is an old system to the share computation, so at 0 its square
+// would fall short of a whole market at the end of the round.
+double aandeel_bij_begin(const cls_rij_speelbord* vorig, std::int16_t vak_nummer,
+                         std::int16_t team_nummer) {
+    if (!vorig) {
+        return 0.0;
+    }
+    const cls_systeem& toen = cel(*vorig, vak_nummer, team_nummer);
+    return toen.aanwezig() ? toen.marktaandeel() : 0.0;
+}
+
 // The tables of one market-share computation over the current board and, from round 2 on, the
 // previous one. Integer terms are 16-bit and checked; every stored double must be finite.
 class marktrekening {
@@ -46,7 +60,8 @@ public:
         weeg();
     }
 
-    // new m = (E * A + 2G * m) / ((2G + C) * A), numerator and divisor formed first.
+    // new m = (E * A + 2G * m) / ((2G + C) * A), numerator and divisor formed first. Then each
+    // square the formula did not leave one whole market is scaled back to one.
     void vooruit(per_cel& nieuw) const {
         for_each_present([&](std::size_t v, std::size_t t) {
             const auto [twee_g, twee_g_plus_c] = oud_termen(v);
@@ -57,19 +72,9 @@ public:
             const double teller = eindig(E[v][t] * A[v] + twee_g * m[v][t], "a share");
             nieuw[v][t] = eindig(teller / noemer, "a market share");
         });
-    }
-
-    // The inverse: new m = ((2G + C) * m - E) * A / 2G, or 0 where the square had no old system.
-    void achteruit(per_cel& nieuw) const {
-        for_each_present([&](std::size_t v, std::size_t t) {
-            if (G[v] <= 0) {
-                nieuw[v][t] = 0.0;
-                return;
-            }
-            const auto [twee_g, twee_g_plus_c] = oud_termen(v);
-            const double terug = eindig(twee_g_plus_c * m[v][t] - E[v][t], "a share");
-            nieuw[v][t] = eindig(eindig(terug * A[v], "a share") / twee_g, "a market share");
-        });
+        for (std::size_t v = 1; v <= aantal_vakken; ++v) {
+            maak_heel(nieuw, v);
+        }
     }
 
 private:
@@ -116,6 +121,39 @@ private:
         });
         for (std::size_t v = 1; v <= aantal_vakken; ++v) {
             G[v] = checked_int16(B[v] - C[v]);
+        }
+    }
+
+    // An old system weighs its team's balance, which is negative for a team that retreats from
+    // several squares and can pull a share it keeps below 0; and a square whose previous shares
+    // were all taken away while a system of share 0 stayed falls short of 1. Such a square gets
+    // its negative shares set to 0 and the rest scaled to a sum of 1, or equal parts when nothing
+    // is left. A square that is already whole keeps the formula's shares bit for bit.
+    void maak_heel(per_cel& nieuw, std::size_t v) const {
+        int aantal = 0;
+        double som = 0;
+        bool negatief = false;
+        for (std::size_t t = 1; t <= aantal_teams; ++t) {
+            if (P[v][t]) {
+                ++aantal;
+                som = eindig(som + nieuw[v][t], "a square's total share");
+                negatief = negatief || nieuw[v][t] < 0;
+            }
+        }
+        if (aantal == 0 || (!negatief && std::abs(som - 1.0) <= 1e-9)) {
+            return;
+        }
+        double positief = 0;
+        for (std::size_t t = 1; t <= aantal_teams; ++t) {
+            if (P[v][t]) {
+                nieuw[v][t] = std::max(0.0, nieuw[v][t]);
+                positief = eindig(positief + nieuw[v][t], "a square's total share");
+            }
+        }
+        for (std::size_t t = 1; t <= aantal_teams; ++t) {
+            if (P[v][t]) {
+                nieuw[v][t] = positief > 0 ? nieuw[v][t] / positief : 1.0 / aantal;
+            }
         }
     }
 
@@ -205,12 +243,11 @@ void cls_subcpt_ui::srvc_voeg_speelbord_toe() {
     m_tbl_speelbord.voeg_toe(std::move(nieuw));
 }
 
-// A system that the team took away and put back within the round is an old system to the share
-// computation, so it must carry its old share: at 0 the square would fall short of a whole market
-// at the end of the round.
 void cls_subcpt_ui::srvc_voeg_systeem_toe(std::int16_t speler_nummer, std::int16_t vak_nummer) {
     cls_systeem& systeem = cel_van_speler(speler_nummer, vak_nummer);
-    const double aandeel = aandeel_bij_begin_van_ronde(speler_nummer, vak_nummer);
+    const std::shared_ptr<cls_rij_speelbord> vorig =
+        m_status.ronde() > 1 ? vorig_speelbord() : nullptr;
+    const double aandeel = aandeel_bij_begin(vorig.get(), vak_nummer, team_van(speler_nummer));
     systeem.aanwezig(true);
     systeem.speler_nummer(speler_nummer);
     systeem.marktaandeel(aandeel);
@@ -236,18 +273,23 @@ void cls_subcpt_ui::srvc_naar_vorige_configuratie() {
 }
 
 void cls_subcpt_ui::srvc_bereken_marktaandeel_per_systeem(std::string richting) {
-    const std::int16_t r = m_status.ronde();
     const std::shared_ptr<cls_rij_speelbord> huidig = huidig_speelbord();
-    const std::shared_ptr<cls_rij_speelbord> vorig = r > 1 ? vorig_speelbord() : nullptr;
-    const marktrekening rekening(*huidig, vorig.get());
+    const std::shared_ptr<cls_rij_speelbord> vorig =
+        m_status.ronde() > 1 ? vorig_speelbord() : nullptr;
 
     // Every new share is computed and checked before the first is written, so a fault leaves the
     // board as it was.
-    std::array<std::array<double, aantal_teams + 1>, aantal_vakken + 1> nieuw{};
+    marktrekening::per_cel nieuw{};
     if (richting == "vooruit") {
-        rekening.vooruit(nieuw);
+        marktrekening(*huidig, vorig.get()).vooruit(nieuw);
     } else if (richting == "achteruit") {
-        rekening.achteruit(nieuw);
+        // Once a square has been scaled to a whole market, the inverse of the formula can no
+        // longer give its shares back; the shares the round began with are still on the boards.
+        for (std::int16_t v = 1; v <= aantal_vakken; ++v) {
+            for (std::int16_t t = 1; t <= aantal_teams; ++t) {
+                nieuw[v][t] = aandeel_bij_begin(vorig.get(), v, t);
+            }
+        }
     } else {
         return;
     }
@@ -343,13 +385,4 @@ std::int16_t cls_subcpt_ui::team_van(std::int16_t speler_nummer) const {
 cls_systeem& cls_subcpt_ui::cel_van_speler(std::int16_t speler_nummer,
                                            std::int16_t vak_nummer) const {
     return cel(*huidig_speelbord(), vak_nummer, team_van(speler_nummer));
-}
-
-double cls_subcpt_ui::aandeel_bij_begin_van_ronde(std::int16_t speler_nummer,
-                                                  std::int16_t vak_nummer) const {
-    if (m_status.ronde() <= 1) {
-        return 0.0;
-    }
-    const cls_systeem& toen = cel(*vorig_speelbord(), vak_nummer, team_van(speler_nummer));
-    return toen.aanwezig() ? toen.marktaandeel() : 0.0;
 }

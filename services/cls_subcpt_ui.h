@@ -40,12 +40,14 @@ public:
     void srvc_speler_heeft_systeem_in_vak(std::int16_t vak_nummer,
                                           per_team_bool& speler_heeft_systeem_in_vak);
     void srvc_voeg_speelbord_toe();
-    // The placed system starts with the share it had when the round began: 0 when it is new.
+    // The placed system holds the share it had when the round began: 0 when it is new.
     void srvc_voeg_systeem_toe(std::int16_t speler_nummer, std::int16_t vak_nummer);
     void srvc_verwijder_systeem(std::int16_t speler_nummer, std::int16_t vak_nummer);
     void srvc_verwijder_huidig_speelbord();
     void srvc_naar_vorige_configuratie();
-    // richting is "vooruit" or "achteruit", compared exactly; any other text changes nothing.
+    // "vooruit" gives every present system its share of its square, each square one whole
+    // market; "achteruit" gives every present system back the share it had when the round began.
+    // richting is compared exactly; any other text changes nothing.
     void srvc_bereken_marktaandeel_per_systeem(std::string richting);
     // Adds each present system's share to its owner's element; the caller passes zeros.
     void srvc_bereken_marktaandeel_speler(per_team_double& marktaandeel_speler);
@@ -61,7 +63,6 @@ private:
     std::shared_ptr<cls_rij_speelbord> vorig_speelbord() const;
     std::int16_t team_van(std::int16_t speler_nummer) const;
     cls_systeem& cel_van_speler(std::int16_t speler_nummer, std::int16_t vak_nummer) const;
-    double aandeel_bij_begin_van_ronde(std::int16_t speler_nummer, std::int16_t vak_nummer) const;
 
     cls_tbl_speler& m_tbl_speler;
     cls_tbl_speelbord& m_tbl_speelbord;

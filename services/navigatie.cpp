@@ -2,7 +2,23 @@
 
 #include "state/checked_int16.h"
 
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+bool kan_vooruit(const cls_status& status) {
+    return status.ronde() < std::numeric_limits<std::int16_t>::max();
+}
+
+bool kan_achteruit(const cls_status& status) {
+    return status.ronde() > 1 || (status.ronde() == 1 && status.stap() > 1);
+}
+
 void stap_vooruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
+    if (!kan_vooruit(status)) {
+        throw std::overflow_error("round " + std::to_string(status.ronde()) +
+                                  " is the last the game can count");
+    }
     status.stap(checked_int16(status.stap() % 4 + 1));
     switch (status.stap()) {
     case 1:
@@ -19,6 +35,10 @@ void stap_vooruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
 }
 
 void stap_achteruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
+    if (!kan_achteruit(status)) {
+        throw std::out_of_range("round " + std::to_string(status.ronde()) + ", step " +
+                                std::to_string(status.stap()) + " has no step before it");
+    }
     switch (status.stap()) {
     case 1:
         subcpt_ui.srvc_verwijder_huidig_speelbord();

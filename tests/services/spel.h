@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 // A game of its own for each test: fresh records, the rules on them, and the four-step round
 // cycle that the board's "forward" and "rewind" buttons drive through the facade.
@@ -36,6 +37,16 @@ struct spel {
     }
     void haal_weg(std::int16_t rij, std::int16_t vak) {
         subcpt_ui.srvc_verwijder_systeem(rij, vak);
+    }
+    // Row rij ends up with a system on exactly the squares listed: "159" is squares 1, 5 and 9.
+    void bezet(std::int16_t rij, std::string_view vakken) {
+        const std::int16_t team = tbl_speler.rij(rij)->team_nummer();
+        for (std::int16_t vak = 1; vak <= 9; ++vak) {
+            const bool gewenst = vakken.find(static_cast<char>('0' + vak)) != vakken.npos;
+            if (gewenst != cel(vak, team).aanwezig()) {
+                gewenst ? plaats({{rij, vak}}) : haal_weg(rij, vak);
+            }
+        }
     }
     void stappen(int aantal) { // forward when positive, back when negative
         for (int i = 0; i < aantal; ++i) {

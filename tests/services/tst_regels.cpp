@@ -35,6 +35,17 @@ bool kopie_van(const spel& s, std::int16_t a, std::int16_t b) {
 
 using bord_aandelen = std::array<std::array<double, 5>, 10>;
 
+// The shares of the systems on a round's board; 0 where there is none.
+bord_aandelen aandelen(const spel& s, std::int16_t ronde) {
+    bord_aandelen a{};
+    for (std::int16_t v = 1; v <= 9; ++v) {
+        for (std::int16_t t = 1; t <= 4; ++t) {
+            a[v][t] = s.cel(ronde, v, t).aanwezig() ? s.cel(ronde, v, t).marktaandeel() : 0;
+        }
+    }
+    return a;
+}
+
 // What the random games saw, over all of them: rounds closed, systems put back within their
 // round, occupied squares checked and the smallest and largest share on them.
 struct tellers {
@@ -54,7 +65,7 @@ std::string hele_markten(const cls_rij_speelbord& bord, tellers& gezien) {
                 continue;
             }
             const double m = cel.marktaandeel();
-            if (!(m >= -1e-9 && m <= 1 + 1e-9)) {
+            if (!(m >= 0 && m <= 1 + 1e-9)) {
                 return "share " + std::to_string(m) + " on square " + std::to_string(v);
             }
             bezet = true;
@@ -75,42 +86,39 @@ std::string hele_markten(const cls_rij_speelbord& bord, tellers& gezien) {
 // that the shares can be checked between the steps of a press. A broken promise throws.
 class regels_handen {
 public:
-    explicit regels_handen(tellers& teller) : m_teller(teller) {}
+    explicit regels_handen(tellers& teller) : m_teller(teller) { m_begin[1] = {}; }
     int aantal_teams() const { return s.tbl_speler.aantal_rijen(); }
     int ronde() const { return s.status.ronde(); }
+    bool heeft(std::int16_t vak, int rij) const { return s.cel(vak, team(rij)).aanwezig(); }
 
     void wissel(std::int16_t vak, const std::vector<int>& rijen) {
         for (auto rij : rijen) {
-            const std::int16_t team =
-                s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
-            const bool weg = s.cel(vak, team).aanwezig();
+            const bool weg = heeft(vak, rij);
             m_teller.teruggezet +=
-                !weg && ronde() > 1 && s.cel(ronde() - 1, vak, team).aanwezig() ? 1 : 0;
-            weg ? s.haal_weg(rij, vak) : s.plaats({{rij, vak}});
+                !weg && ronde() > 1 && s.cel(ronde() - 1, vak, team(rij)).aanwezig() ? 1 : 0;
+            weg ? s.haal_weg(static_cast<std::int16_t>(rij), vak)
+                : s.plaats({{static_cast<std::int16_t>(rij), vak}});
         }
     }
 
     // After the shares are computed, every occupied square is one whole market.
     void vooruit() {
-        s.stappen(2);
-        m_voor[ronde()] = aandelen();
-        s.stappen(1);
+        s.stappen(3);
         meld(hele_markten(*s.tbl_speelbord.rij(s.status.ronde()), m_teller));
         s.stappen(1);
+        m_begin[ronde()] = aandelen(s, s.status.ronde());
         ++m_teller.rondes;
     }
 
-    // The backward computation gives every present system back the share it had before the
-    // forward one, on the same two boards.
+    // The backward computation gives every present system the share it had when the round
+    // began.
     void terug() {
         s.stappen(-2);
-        const bord_aandelen& voor = m_voor.at(ronde());
+        const bord_aandelen& begin = m_begin.at(ronde());
         for (std::int16_t v = 1; v <= 9; ++v) {
             for (std::int16_t t = 1; t <= 4; ++t) {
                 const cls_systeem& cel = s.cel(v, t);
-                meld(cel.aanwezig() && std::abs(cel.marktaandeel() - voor[v][t]) > 1e-9
-                         ? "backward share"
-                         : "");
+                meld(cel.aanwezig() && cel.marktaandeel() != begin[v][t] ? "backward share" : "");
             }
         }
         s.stappen(-2);
@@ -125,18 +133,12 @@ public:
     spel s;
 
 private:
-    bord_aandelen aandelen() const {
-        bord_aandelen a{};
-        for (std::int16_t v = 1; v <= 9; ++v) {
-            for (std::int16_t t = 1; t <= 4; ++t) {
-                a[v][t] = s.cel(v, t).marktaandeel();
-            }
-        }
-        return a;
+    std::int16_t team(int rij) const {
+        return s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer();
     }
 
     tellers& m_teller;
-    std::map<int, bord_aandelen> m_voor;
+    std::map<int, bord_aandelen> m_begin;
 };
 
 } // namespace
@@ -233,9 +235,23 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
                                  s.subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit"));
         QVERIFY(s.tbl_speelbord.aantal_rijen() == 1 && s.cel(1, 9, 4).aanwezig());
+    }
+
+    // Navigation refuses before it changes anything: forward from the last round the 16-bit
+    // round can count, back from step 1 of round 1.
+    void navigation_refuses_at_the_ends() {
+        spel s{1};
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.stappen(-1));
+        QCOMPARE(s.status.stap(), 1);
+        QCOMPARE(s.tbl_speelbord.aantal_rijen(), 1);
+        s.stappen(5);
         s.status.ronde(32767);
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, s.stappen(1));
+        QCOMPARE(s.status.stap(), 2);
         s.status.stap(4);
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, s.stappen(1));
+        QCOMPARE(s.status.stap(), 4);
+        QCOMPARE(s.tbl_speelbord.aantal_rijen(), 2);
     }
 
     // The worked game, rows 1 and 2 being teams 1 and 2. Round 1 weighs each team by its
@@ -273,6 +289,44 @@ private slots:
                 s.tbl_speelbord.aantal_rijen() == 2);
         QVERIFY(s.cel(1, 1).aanwezig() && !s.cel(2, 2).aanwezig());
         QVERIFY(dichtbij(s.cel(1, 1).marktaandeel(), 2.0 / 3.0));
+    }
+
+    // A team retreats in year 6 to the one market where it holds 12 %, while two others leave
+    // it: by the formula alone square 1 would show -23 and 123. Scaled to one market it shows 0
+    // and 100, and the team's total is 0. A step back gives the shares year 6 began with; forward
+    // again, or the year rewound and played again, gives the same board.
+    void retreating_team() {
+        const char* const jaren[6][4] = {{"234679", "123456789", "2457", "46789"},
+                                         {"123456789", "123456789", "245678", "2356789"},
+                                         {"156789", "1245", "12459", "1245679"},
+                                         {"3489", "123456789", "123456789", "123456789"},
+                                         {"134679", "1", "12345689", "1345689"},
+                                         {"1", "1", "24579", "23478"}};
+        spel s{1, 2, 3, 4};
+        const auto speel = [&s](const char* const(&jaar)[4], int stappen) {
+            for (std::int16_t rij = 1; rij <= 4; ++rij) {
+                s.bezet(rij, jaar[rij - 1]);
+            }
+            s.stappen(stappen);
+        };
+        for (int jaar = 0; jaar < 5; ++jaar) {
+            speel(jaren[jaar], 4);
+        }
+        speel(jaren[5], 3);
+        QCOMPARE(s.cel(1, 1).marktaandeel(), 0.0);
+        QCOMPARE(s.cel(1, 2).marktaandeel(), 1.0);
+        per_team_double totaal{};
+        s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal);
+        QCOMPARE(totaal[1], 0.0);
+        s.stappen(-1);
+        QCOMPARE(s.cel(1, 1).marktaandeel(), s.cel(5, 1, 1).marktaandeel());
+        QCOMPARE(s.cel(1, 2).marktaandeel(), s.cel(5, 1, 2).marktaandeel());
+        s.stappen(2);
+        QCOMPARE(s.cel(6, 1, 2).marktaandeel(), 1.0);
+        const bord_aandelen jaar_6 = aandelen(s, 6);
+        s.stappen(-4);
+        speel(jaren[5], 4);
+        QVERIFY(aandelen(s, 6) == jaar_6);
     }
 
     // Place 1 holds the largest total and equal totals keep row order; the two orders are
@@ -328,11 +382,13 @@ private slots:
     }
 
     // A thousand random games with fixed seeds and one to four teams, systems taken away and put
-    // back among the moves: after every forward computation each occupied square is one whole
-    // market, the backward one restores every share, and between moves the game rests at step 1
-    // with one board per round. A failing seed replays the same game.
+    // back, teams growing and retreating among the moves: after every forward computation each
+    // occupied square is one whole market, after every step back each system holds its share
+    // from the start of the round, and between moves the game rests at step 1 with one board
+    // per round. A failing seed replays the same game.
     void willekeurige_spellen() {
         tellers teller;
+        int terugtochten = 0;
         for (unsigned zaad = 1; zaad <= 1000; ++zaad) {
             regels_handen handen(teller);
             spelleider leider(zaad, handen);
@@ -353,11 +409,15 @@ private slots:
             } catch (const std::exception& fout) {
                 QFAIL(qPrintable(QStringLiteral("seed %1: %2").arg(zaad).arg(fout.what())));
             }
+            terugtochten += leider.terugtochten;
         }
-        qInfo("1000 games, %d rounds closed, %d systems put back within their round; %d squares "
-              "checked, shares from %g to %g",
-              teller.rondes, teller.teruggezet, teller.vakken, teller.kleinste, teller.grootste);
-        QVERIFY(teller.teruggezet > 1000 && teller.vakken > 100000);
+        qInfo("1000 games, %d rounds closed, %d systems put back within their round, %d "
+              "retreats; %d squares checked, shares from %g to %g",
+              teller.rondes, teller.teruggezet, terugtochten, teller.vakken, teller.kleinste,
+              teller.grootste);
+        QCOMPARE_GT(teller.teruggezet, 1000);
+        QCOMPARE_GT(terugtochten, 10000);
+        QCOMPARE_GT(teller.vakken, 100000);
     }
 };
 

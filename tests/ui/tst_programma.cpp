@@ -40,6 +40,10 @@ public:
 
     int aantal_teams() const { return s.tbl_speler.aantal_rijen(); }
     int ronde() const { return m_ronde; }
+    bool heeft(int vak, int rij) const {
+        return s.cel_aanwezig(static_cast<std::int16_t>(vak),
+                              s.tbl_speler.rij(static_cast<std::int16_t>(rij))->team_nummer());
+    }
 
     void wissel(int vak, const std::vector<int>& rijen) {
         frm_voeg_systeem_toe* dialoog = s.wissel_open(vak, rijen);

@@ -2,6 +2,7 @@
 
 #include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
+#include "services/navigatie.h"
 #include "ui/board/board_font.h"
 #include "ui/board/lijnkader.h"
 #include "ui/board/percentage_text.h"
@@ -11,7 +12,6 @@
 #include "ui/venster.h"
 
 #include <algorithm>
-#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -313,13 +313,10 @@ void frm_speelbord::initialiseer() {
 }
 
 void frm_speelbord::refresh_me() {
-    const std::int16_t stap = m_status.stap();
-    const std::int16_t ronde = m_status.ronde();
-    m_knp_achteruit->setEnabled(!(ronde == 1 && stap == 1));
-    // A forward press from the last round the Integer can hold would overflow the round.
-    m_knp_vooruit->setEnabled(ronde != std::numeric_limits<std::int16_t>::max());
+    m_knp_achteruit->setEnabled(kan_achteruit(m_status));
+    m_knp_vooruit->setEnabled(kan_vooruit(m_status));
 
-    m_lbl_ronde_nummer->setText(QString::number(ronde));
+    m_lbl_ronde_nummer->setText(QString::number(m_status.ronde()));
 
     const std::int16_t stap_nu = m_status.stap();
     if (stap_nu != 1 && stap_nu != 4) {
@@ -492,8 +489,7 @@ cls_cpt_ui& frm_speelbord::facade() const {
 }
 
 void frm_speelbord::knp_achteruit_Click() {
-    // Round 1, step 1 has no round before it; rewinding there would drop the only board.
-    if (m_status.vak_nummer() != 0 || (m_status.ronde() == 1 && m_status.stap() == 1)) {
+    if (m_status.vak_nummer() != 0 || !kan_achteruit(m_status)) {
         return;
     }
     for (int i = 0; i < 4; ++i) {
@@ -502,10 +498,7 @@ void frm_speelbord::knp_achteruit_Click() {
 }
 
 void frm_speelbord::knp_vooruit_Click() {
-    // From the last round the Integer can hold, the fourth step would overflow the round after
-    // the first three had already changed the game.
-    if (m_status.vak_nummer() != 0 ||
-        m_status.ronde() == std::numeric_limits<std::int16_t>::max()) {
+    if (m_status.vak_nummer() != 0 || !kan_vooruit(m_status)) {
         return;
     }
     for (int i = 0; i < 4; ++i) {
