@@ -3,8 +3,5 @@
 
 int main(int argc, char** argv) {
     cls_applicatie app(argc, argv);
-    if (!app.bewaakt(mdl_start::Main)) {
-        return 1;
-    }
-    return app.exec();
+    return app.voer_uit(mdl_start::Main);
 }

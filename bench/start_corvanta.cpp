@@ -7,8 +7,5 @@ int main(int argc, char** argv) {
     cls_applicatie app(argc, argv);
     first_paint_marker marker("frm_speelbord");
     app.installEventFilter(&marker);
-    if (!app.bewaakt(mdl_start::Main)) {
-        return 1;
-    }
-    return app.exec();
+    return app.voer_uit(mdl_start::Main);
 }

@@ -70,6 +70,11 @@ void cls_applicatie::meld_fout(const QString& tekst) {
         return;
     }
     m_fout_gemeld = true;
-    QMessageBox::critical(activeWindow(), QStringLiteral("Corvanta"), tekst);
+    // Standard error hears it first, so the reason survives a message box that cannot be shown.
+    std::fprintf(stderr, "corvanta: %s\n", qPrintable(tekst));
+    try {
+        QMessageBox::critical(activeWindow(), QStringLiteral("Corvanta"), tekst);
+    } catch (...) {
+    }
     exit(1);
 }

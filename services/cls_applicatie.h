@@ -18,8 +18,17 @@ public:
     // The last net, for an exception from anywhere no handler guard covers.
     bool notify(QObject* ontvanger, QEvent* gebeurtenis) override;
 
-    // Runs work under the boundary; returns false if it failed. Start-up uses it too, before the
-    // event loop runs.
+    // Runs the program: start-up under the boundary, then the event loop. An error at start-up,
+    // in start-up itself or in any handler it runs, ends the program with status 1 before the
+    // event loop begins; exit() cannot, for it does nothing until the loop runs.
+    template <class Werk> int voer_uit(Werk&& opstart) {
+        if (!bewaakt(std::forward<Werk>(opstart)) || m_aantal_fouten > 0) {
+            return 1;
+        }
+        return exec();
+    }
+
+    // Runs work under the boundary; returns false if it failed.
     template <class Werk> static bool bewaakt(Werk&& werk) {
         try {
             werk();

@@ -134,12 +134,3 @@ private:
     QTimer m_wacht;
     QString m_knop;
 };
-
-// A test main() with the program's application object in place of QTest's plain one, so that an
-// exception escaping a handler is counted at the program's own error boundary.
-#define BEWAAKTE_TEST_MAIN(klasse)                                                                 \
-    int main(int argc, char** argv) {                                                              \
-        cls_applicatie app(argc, argv);                                                            \
-        klasse test;                                                                               \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }

@@ -6,8 +6,10 @@
 
 #include <limits>
 #include <malloc.h>
+#include <stdexcept>
 
 #include <QEventLoop>
+#include <QProcess>
 
 namespace {
 
@@ -200,6 +202,19 @@ private slots:
         QCOMPARE(s.status.ronde(), laatste_ronde);
     }
 
+    // An error at start-up, before the event loop runs, is told and ends the program with
+    // status 1 at once: the program runs again, as its own process, with a board window whose
+    // first show fails.
+    void fout_bij_opstarten() {
+        QProcess programma;
+        programma.start(QCoreApplication::applicationFilePath(), {"--fout-bij-opstarten"});
+        QVERIFY(programma.waitForFinished(10000));
+        QCOMPARE(programma.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(programma.exitCode(), 1);
+        QVERIFY2(programma.readAllStandardError().contains("corvanta: the board cannot be shown"),
+                 "the error went unsaid");
+    }
+
     // Last, for it ends the program: a rule failing inside a button's handler, on a real click,
     // is caught in the handler, not after unwinding through Qt's mouse handling; the game master
     // reads the error in a message box, and the program then ends with status 1.
@@ -220,5 +235,29 @@ private slots:
     }
 };
 
-BEWAAKTE_TEST_MAIN(tst_programma)
+// Fails the first show of the board window, in a handler that Qt calls during start-up.
+class faalt_bij_tonen : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override {
+        if (gebeurtenis->type() == QEvent::Show && object->objectName() == "frm_speelbord") {
+            throw std::runtime_error("the board cannot be shown");
+        }
+        return false;
+    }
+};
+
+// The program's application object in place of QTest's plain one, so that an exception escaping
+// a handler is counted at the program's own error boundary. With --fout-bij-opstarten it starts
+// the program as main() does, with a start-up that fails.
+int main(int argc, char** argv) {
+    cls_applicatie app(argc, argv);
+    if (QCoreApplication::arguments().contains("--fout-bij-opstarten")) {
+        modale_vragen vragen;
+        faalt_bij_tonen faalt;
+        app.installEventFilter(&faalt);
+        return app.voer_uit(mdl_start::Main);
+    }
+    tst_programma test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_programma.moc"
