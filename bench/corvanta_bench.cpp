@@ -2,9 +2,8 @@
 // a game and with the board full screen, the rules' two heaviest steps, and the memory a round of
 // history takes. Each figure is the median of repeated runs and is printed as
 // "figure <name> <value> <unit>". Headless, on a 1920 x 1080 screen.
-#include "services/cls_cpt_ui.h"
+#include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
-#include "ui/dialogs/frm_pion.h"
 
 #include <algorithm>
 #include <chrono>
@@ -65,22 +64,17 @@ double start_tijd(const QString& probe, const QStringList& argumenten = {}) {
     return static_cast<double>(geschilderd - begin) / 1e9;
 }
 
-// A game of its own, wired as start-up wires the program's: four teams, and systems on most
+// A program of its own, made by the program's own wiring: four teams, and systems on most
 // squares so that every round has shares to compute and pawns to draw.
 struct spel {
-    cls_tbl_speler tbl_speler;
-    cls_tbl_speelbord tbl_speelbord;
-    cls_status status;
-    cls_subcpt_ui subcpt_ui{tbl_speler, tbl_speelbord, status};
-    frm_pion pion;
-    frm_speelbord speelbord{tbl_speler, tbl_speelbord, status, subcpt_ui, pion};
-    cls_cpt_ui cpt_ui{subcpt_ui, status, tbl_speler, speelbord, pion};
+    cls_programma programma;
+    cls_status& status = programma.status();
+    frm_speelbord& speelbord = programma.speelbord();
+    cls_cpt_ui& cpt_ui = programma.cpt_ui();
     int verfbeurten = 0;
 
     spel() {
-        speelbord.cpt_ui(cpt_ui);
-        speelbord.show();
-        cpt_ui.srvc_start_nieuw_spel();
+        programma.start();
         cpt_ui.srvc_voeg_speler_toe({"", "Noord", "Oost", "Zuid", "West"});
         for (std::int16_t vak = 1; vak <= 9; ++vak) {
             cls_subcpt_ui::per_team_int plaats{};

@@ -1,7 +1,7 @@
 #include "services/cls_cpt_ui.h"
 
 #include "services/navigatie.h"
-#include "state/checked_int16.h"
+#include "state/naar_int16.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 
@@ -37,7 +37,7 @@ void cls_cpt_ui::srvc_voeg_speler_toe(const namen& speler) {
     for (std::int16_t i = 1; i <= 4; ++i) {
         const std::string& naam = speler.at(static_cast<std::size_t>(i));
         if (!naam.empty()) {
-            m_subcpt_ui.srvc_voeg_speler_toe(naam, i, checked_int16(4 * i - 3));
+            m_subcpt_ui.srvc_voeg_speler_toe(naam, i, naar_int16(4 * i - 3));
         }
     }
     m_speelbord.initialiseer();

@@ -1,6 +1,6 @@
 #include "services/cls_subcpt_ui.h"
 
-#include "state/checked_int16.h"
+#include "state/naar_int16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,13 +99,13 @@ private:
         for (std::size_t v = 1; v <= aantal_vakken; ++v) {
             for (std::size_t t = 1; t <= aantal_teams; ++t) {
                 if (P[v][t]) {
-                    N[t] = checked_int16(N[t] + 1);
+                    N[t] = naar_int16(N[t] + 1);
                     if (heeft_vorig && !Q[v][t]) {
-                        F[t] = checked_int16(F[t] + 1);
+                        F[t] = naar_int16(F[t] + 1);
                     }
                 }
                 if (heeft_vorig && !P[v][t] && Q[v][t]) {
-                    F[t] = checked_int16(F[t] - 1);
+                    F[t] = naar_int16(F[t] - 1);
                     A[v] = eindig(A[v] + mp[v][t], "the share taken away");
                 }
             }
@@ -116,11 +116,11 @@ private:
     void weeg() {
         for_each_present([&](std::size_t v, std::size_t t) {
             E[v][t] = (!heeft_vorig || !Q[v][t]) ? N[t] : F[t];
-            C[v] = checked_int16(C[v] + E[v][t]);
-            B[v] = checked_int16(B[v] + N[t]);
+            C[v] = naar_int16(C[v] + E[v][t]);
+            B[v] = naar_int16(B[v] + N[t]);
         });
         for (std::size_t v = 1; v <= aantal_vakken; ++v) {
-            G[v] = checked_int16(B[v] - C[v]);
+            G[v] = naar_int16(B[v] - C[v]);
         }
     }
 
@@ -169,8 +169,8 @@ private:
 
     // 2G and 2G + C, formed as 16-bit integers before they enter a product.
     std::pair<double, double> oud_termen(std::size_t v) const {
-        const std::int16_t twee_g = checked_int16(2 * G[v]);
-        return {twee_g, checked_int16(twee_g + C[v])};
+        const std::int16_t twee_g = naar_int16(2 * G[v]);
+        return {twee_g, naar_int16(twee_g + C[v])};
     }
 
     bool heeft_vorig = false;
@@ -365,8 +365,7 @@ std::shared_ptr<cls_rij_speelbord> cls_subcpt_ui::huidig_speelbord() const {
 }
 
 std::shared_ptr<cls_rij_speelbord> cls_subcpt_ui::vorig_speelbord() const {
-    std::shared_ptr<cls_rij_speelbord> bord =
-        m_tbl_speelbord.rij(checked_int16(m_status.ronde() - 1));
+    std::shared_ptr<cls_rij_speelbord> bord = m_tbl_speelbord.rij(naar_int16(m_status.ronde() - 1));
     if (!bord) {
         throw std::logic_error("the round before " + std::to_string(m_status.ronde()) +
                                " has no board");

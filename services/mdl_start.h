@@ -6,8 +6,9 @@
 class frm_pion;
 class frm_speelbord;
 
-// Start-up and the program's one game. Each global is made the first time anything asks for it
-// and is kept, never replaced, until the process ends. The windows need a running QApplication.
+// Start-up and the program's one game. The first time anything asks for one of the globals, the
+// whole program is made and wired (cls_programma); it is kept, never replaced, until the
+// process ends. The windows need a running QApplication.
 namespace mdl_start {
 
 cls_cpt_ui& cpt_ui();

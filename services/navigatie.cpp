@@ -1,6 +1,6 @@
 #include "services/navigatie.h"
 
-#include "state/checked_int16.h"
+#include "state/naar_int16.h"
 
 #include <limits>
 #include <stdexcept>
@@ -19,11 +19,11 @@ void stap_vooruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
         throw std::overflow_error("round " + std::to_string(status.ronde()) +
                                   " is the last the game can count");
     }
-    status.stap(checked_int16(status.stap() % 4 + 1));
+    status.stap(naar_int16(status.stap() % 4 + 1));
     switch (status.stap()) {
     case 1:
         // The round goes up first: the snapshot copies the board of round ronde - 1.
-        status.ronde(checked_int16(status.ronde() + 1));
+        status.ronde(naar_int16(status.ronde() + 1));
         subcpt_ui.srvc_voeg_speelbord_toe();
         break;
     case 4:
@@ -42,7 +42,7 @@ void stap_achteruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
     switch (status.stap()) {
     case 1:
         subcpt_ui.srvc_verwijder_huidig_speelbord();
-        status.ronde(checked_int16(status.ronde() - 1));
+        status.ronde(naar_int16(status.ronde() - 1));
         break;
     case 2:
         subcpt_ui.srvc_naar_vorige_configuratie();
@@ -54,5 +54,5 @@ void stap_achteruit(cls_subcpt_ui& subcpt_ui, cls_status& status) {
         break;
     }
     // 1 -> 4, 2 -> 1, 3 -> 2, 4 -> 3: C++'s % truncates toward zero, as the step rule wants.
-    status.stap(checked_int16((status.stap() - 5) % 4 + 4));
+    status.stap(naar_int16((status.stap() - 5) % 4 + 4));
 }

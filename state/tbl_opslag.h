@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/checked_int16.h"
+#include "state/naar_int16.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,7 +22,7 @@ public:
         if (!rij_voeg_toe) {
             throw std::logic_error(std::string("an empty ") + m_soort + " cannot be added");
         }
-        const std::int16_t nieuw_aantal = checked_int16(m_aantal + 1);
+        const std::int16_t nieuw_aantal = naar_int16(m_aantal + 1);
         m_rijen.resize(static_cast<std::size_t>(nieuw_aantal) + 1);
         m_rijen.back() = std::move(rij_voeg_toe);
         m_aantal = nieuw_aantal;

@@ -1,14 +1,19 @@
 #include "ui/indeling.h"
 
-#include "ui/board/board_font.h"
+#include "ui/dialogs/pion_plaatje.h"
+#include "ui/lettertype.h"
+#include "ui/lijnkader.h"
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
-#include <QWidget>
 
 namespace {
 
@@ -22,24 +27,84 @@ void laat_tekst_heel(QLineEdit& vak) {
     vak.setTextMargins(0, -kader, 0, -kader);
 }
 
+QString vul_in(const char* tekst, int index) {
+    const QString ingevuld = QString::fromUtf8(tekst);
+    return ingevuld.contains(QLatin1String("%1")) ? ingevuld.arg(index) : ingevuld;
+}
+
 } // namespace
 
 indeling::indeling(QWidget& venster, double standaard_punten)
     : m_venster(venster), m_standaard_punten(standaard_punten) {
-    m_venster.setFont(board_font::font(m_standaard_punten));
+    m_venster.setFont(lettertype::maak(m_standaard_punten));
 }
 
-void indeling::voeg_toe(QWidget* control, const QRect& twips, double punten) {
-    m_regels.push_back({control, twips, punten});
+void indeling::bouw(std::span<const ontwerp> tabel) {
+    for (const ontwerp& rij : tabel) {
+        for (int index = rij.eerste; index <= rij.laatste; ++index) {
+            QWidget* control = maak(rij, index);
+            control->setObjectName(index == 0 ? QString::fromUtf8(rij.naam)
+                                              : QString("%1_%2").arg(rij.naam).arg(index));
+            control->setAccessibleName(rij.noem ? rij.noem(index)
+                                                : vul_in(rij.toegankelijk, index));
+            const QRect twips = rij.plaats ? rij.twips.translated(rij.plaats(index)) : rij.twips;
+            m_regels.push_back({control, &rij, index, twips});
+        }
+    }
+}
+
+QWidget* indeling::maak(const ontwerp& rij, int index) {
+    QWidget* ouder = &m_venster;
+    const QString tekst = vul_in(rij.tekst, index);
+    switch (rij.wat) {
+    case soort::knop:
+        return new QPushButton(tekst, ouder);
+    case soort::label:
+        return new QLabel(tekst, ouder);
+    case soort::tekstvak:
+        return new QLineEdit(ouder);
+    case soort::plaatje: {
+        auto* plaatje = new QLabel(ouder);
+        plaatje->setScaledContents(true);
+        return plaatje;
+    }
+    case soort::kader:
+        return new lijnkader(QFrame::Box, ouder);
+    case soort::lijn:
+        return new lijnkader(QFrame::HLine, ouder);
+    case soort::pion:
+        return new pion_plaatje(ouder);
+    }
+    throw std::logic_error("a layout row of no known kind");
+}
+
+QWidget* indeling::zoek(const char* naam, int index) const {
+    for (const regel& r : m_regels) {
+        if (r.index == index && std::string_view(r.rij->naam) == naam) {
+            return r.control;
+        }
+    }
+    return nullptr;
 }
 
 void indeling::pas_toe(double schaal, QPoint oorsprong) const {
-    m_venster.setFont(board_font::font(m_standaard_punten * schaal));
+    // One font per size for the whole pass: the controls of a size share it.
+    std::vector<std::pair<double, QFont>> letters{
+        {0.0, lettertype::maak(m_standaard_punten * schaal)}};
+    const auto letter = [&](double punten) -> const QFont& {
+        for (const auto& [maat, gemaakt] : letters) {
+            if (maat == punten) {
+                return gemaakt;
+            }
+        }
+        return letters.emplace_back(punten, lettertype::maak(punten * schaal)).second;
+    };
+    m_venster.setFont(letter(0));
     const int lijn = std::max(1, static_cast<int>(std::lround(schaal)));
     for (const regel& r : m_regels) {
         r.control->setGeometry(in_pixels(r.twips, schaal, oorsprong));
-        if (r.punten > 0) {
-            r.control->setFont(board_font::font(r.punten * schaal));
+        if (r.rij->punten > 0) {
+            r.control->setFont(letter(r.rij->punten));
         }
         if (auto* kader = qobject_cast<QFrame*>(r.control);
             kader && kader->frameShape() != QFrame::NoFrame) {

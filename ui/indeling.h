@@ -1,23 +1,72 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include <QPoint>
 #include <QRect>
+#include <QString>
+#include <QWidget>
 
-class QWidget;
+// What a control of a layout table is: a push button, a label, a text box, a picture stretched
+// over its control, a rectangle outline, a horizontal line, or a dialog's pawn.
+enum class soort { knop, label, tekstvak, plaatje, kader, lijn, pion };
 
-// A window's layout as data: every control with its designed rectangle in twips (15 to a pixel
-// at the designed size) and its font size in points. The window lays itself out from this one
-// table when it is made and again whenever its scale changes, so every number is written once.
+// One row of a window's layout table: a control, or a control array whose element i stands at
+// plaats(i) from the rectangle given. Rectangles are in twips, 15 to a pixel at the designed
+// size; in a caption or an accessible name, %1 is an array element's index.
+struct ontwerp {
+    const char* naam;
+    soort wat;
+    QRect twips;
+    double punten = 0; // 0: the window's default font
+    const char* tekst = "";
+    const char* toegankelijk = "";
+    int eerste = 0; // an array's indexes; 0 and 0 for a single control
+    int laatste = 0;
+    QPoint (*plaats)(int index) = nullptr;
+    QString (*noem)(int index) = nullptr; // an accessible name that %1 cannot say
+};
+
+// Rows of controls 360 twips apart, element 1 on top: the scoreboard's and the dialogs'.
+constexpr QPoint onder_elkaar(int index) {
+    return {0, 360 * (index - 1)};
+}
+
+// A window's layout as data: every control with its designed rectangle and font size. The
+// window builds its controls from its table and lays them out again whenever its scale
+// changes, so every number is written once.
 class indeling {
 public:
     // Gives the window its default font, of this size, which every control without a size of
     // its own uses; before the controls exist, so that they are made with it.
     indeling(QWidget& venster, double standaard_punten);
 
-    // punten 0: the window's default font.
-    void voeg_toe(QWidget* control, const QRect& twips, double punten = 0);
+    // Makes the table's controls as children of the window, named as the table names them
+    // (an array element's name ends in _ and its index). The table's order is the stacking
+    // order: each row lies above the rows before it.
+    void bouw(std::span<const ontwerp> tabel);
+
+    // A control the table made; a name or an index it did not make is an error.
+    template <class T> T* control(const char* naam, int index = 0) const {
+        if (auto* gevonden = qobject_cast<T*>(zoek(naam, index))) {
+            return gevonden;
+        }
+        throw std::logic_error(std::string("the layout has no such control ") + naam + " " +
+                               std::to_string(index));
+    }
+    // The elements of a control array, at their own indexes.
+    template <class T, std::size_t N> void array(const char* naam, std::array<T*, N>& uit) const {
+        for (const regel& r : m_regels) {
+            if (r.rij && std::string_view(r.rij->naam) == naam) {
+                uit.at(static_cast<std::size_t>(r.index)) = control<T>(naam, r.index);
+            }
+        }
+    }
 
     // Lays the window out at this scale with the design's top-left corner at oorsprong: every
     // control's rectangle, every font including the window's own, and the lines of frames.
@@ -26,9 +75,13 @@ public:
 private:
     struct regel {
         QWidget* control;
+        const ontwerp* rij;
+        int index;
         QRect twips;
-        double punten;
     };
+
+    QWidget* maak(const ontwerp& rij, int index);
+    QWidget* zoek(const char* naam, int index) const;
 
     QWidget& m_venster;
     double m_standaard_punten;

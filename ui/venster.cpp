@@ -8,7 +8,9 @@
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
@@ -55,6 +57,57 @@ void centreer_op_scherm(QWidget& venster) {
     // For a window, move() places the frame's top-left corner.
     venster.move(vrij.left() + std::max(0, (vrij.width() - buiten.width()) / 2),
                  vrij.top() + std::max(0, (vrij.height() - buiten.height()) / 2));
+}
+
+vensterplaats::vensterplaats(QWidget& venster, QSize ontworpen, double kleinste_schaal)
+    : QObject(&venster), m_venster(venster), m_ontworpen(ontworpen),
+      m_kleinste_schaal(kleinste_schaal) {}
+
+void vensterplaats::bij_tonen(bool zichtbaar) {
+    if (zichtbaar && !m_geopend) {
+        m_geopend = true;
+        open_op_scherm();
+    }
+}
+
+void vensterplaats::bij_verplaatsen() {
+    if (m_geopend && !m_kader_bekend && kader_bekend(m_venster)) {
+        open_op_scherm();
+    }
+}
+
+void vensterplaats::open_op_scherm() {
+    m_kader_bekend = kader_bekend(m_venster);
+    if (m_venster.windowState() != Qt::WindowNoState) {
+        return;
+    }
+    const double schaal = passende_schaal(m_venster, m_ontworpen, m_kleinste_schaal);
+    m_venster.resize(qRound(m_ontworpen.width() * schaal), qRound(m_ontworpen.height() * schaal));
+    centreer_op_scherm(m_venster);
+}
+
+void vensterplaats::wissel_volledig_scherm() {
+    m_venster.setWindowState(m_venster.windowState() ^ Qt::WindowFullScreen);
+}
+
+void vensterplaats::verlaat_volledig_scherm() {
+    m_venster.setWindowState(m_venster.windowState() & ~Qt::WindowFullScreen);
+}
+
+vensterplaats* vensterplaats::van(QWidget* venster) {
+    return venster ? venster->findChild<vensterplaats*>(QString(), Qt::FindDirectChildrenOnly)
+                   : nullptr;
+}
+
+bool bevestigd(QWidget& ouder, const char* titel, const char* vraag) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(titel), QString::fromUtf8(vraag),
+                    QMessageBox::NoButton, &ouder);
+    // Buttons of one role keep the order they were added in, whatever the desktop's convention.
+    QPushButton* ok = box.addButton("OK", QMessageBox::ActionRole);
+    box.setEscapeButton(box.addButton("Cancel", QMessageBox::ActionRole));
+    box.setDefaultButton(ok);
+    box.exec();
+    return box.clickedButton() == ok;
 }
 
 QIcon programma_icoon() {

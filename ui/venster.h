@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QObject>
 #include <QSize>
 
 class QIcon;
@@ -18,6 +19,43 @@ double passende_schaal(const QWidget& venster, QSize ontworpen, double kleinste)
 // Places a window, frame included, in the middle of the available area of its screen (a
 // dialog: of its owner's screen), its title bar on the screen even when it does not fit.
 void centreer_op_scherm(QWidget& venster);
+
+// Where a main window of the program stands on its screen. It opens at its designed size where
+// that fits the screen's free area with the window manager's frame, and otherwise as large as
+// fits, never below the smallest scale; centred, title bar on the screen. The frame is only
+// estimated until the window manager has framed the window; then the window is fitted again,
+// once. Full screen is for a projector. A child object of its window, so that the program's F11
+// can find the one of the window in front.
+class vensterplaats : public QObject {
+    Q_OBJECT
+
+public:
+    vensterplaats(QWidget& venster, QSize ontworpen, double kleinste_schaal);
+
+    // The window calls these from its setVisible, before Qt makes the native window, so that it
+    // is made at its place and the window manager puts the frame where it was asked to; and
+    // from its moveEvent and resizeEvent, when the frame may have become known.
+    void bij_tonen(bool zichtbaar);
+    void bij_verplaatsen();
+
+    void wissel_volledig_scherm();
+    void verlaat_volledig_scherm();
+
+    // The one of this window, or nullptr.
+    static vensterplaats* van(QWidget* venster);
+
+private:
+    void open_op_scherm();
+
+    QWidget& m_venster;
+    QSize m_ontworpen;
+    double m_kleinste_schaal;
+    bool m_geopend = false;
+    bool m_kader_bekend = false;
+};
+
+// Asks with a modal box, OK before Cancel and without an icon, and says whether OK was chosen.
+bool bevestigd(QWidget& ouder, const char* titel, const char* vraag);
 
 // The program's icon, in every size it is drawn in, from the pictures compiled into the program.
 // Each window sets it itself, so that it carries it under any application object.

@@ -2,6 +2,7 @@
 
 #include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
+#include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
@@ -20,23 +21,21 @@
 #include <QTest>
 #include <QTimer>
 
-// A whole program of its own for each test, wired as start-up wires the real one: fresh
-// records and rules, the pawn holder, the board window and the facade, with the game started
-// and the add-teams dialog open. Tests drive it through the widgets, by object name.
+// A whole program of its own for each test, made by the program's own wiring, with the game
+// started and the add-teams dialog open. Tests drive it through the widgets, by object name.
 struct spel_met_vensters {
-    cls_tbl_speler tbl_speler;
-    cls_tbl_speelbord tbl_speelbord;
-    cls_status status;
-    cls_subcpt_ui subcpt_ui{tbl_speler, tbl_speelbord, status};
-    frm_pion pion;
-    frm_speelbord speelbord{tbl_speler, tbl_speelbord, status, subcpt_ui, pion};
-    cls_cpt_ui cpt_ui{subcpt_ui, status, tbl_speler, speelbord, pion};
+    cls_programma programma;
+    cls_tbl_speler& tbl_speler = programma.tbl_speler();
+    cls_tbl_speelbord& tbl_speelbord = programma.tbl_speelbord();
+    cls_status& status = programma.status();
+    cls_subcpt_ui& subcpt_ui = programma.subcpt_ui();
+    frm_pion& pion = programma.pion();
+    frm_speelbord& speelbord = programma.speelbord();
+    cls_cpt_ui& cpt_ui = programma.cpt_ui();
 
     explicit spel_met_vensters(QScreen* scherm = nullptr) {
-        speelbord.cpt_ui(cpt_ui);
         speelbord.setScreen(scherm ? scherm : speelbord.screen());
-        speelbord.show();
-        cpt_ui.srvc_start_nieuw_spel();
+        programma.start();
     }
 
     template <class T = QWidget> T* in(QWidget& venster, const QString& naam) const {

@@ -20,18 +20,19 @@ class QResizeEvent;
 class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
+class vensterplaats;
 
 // The board window: the scoreboard on the left, the nine squares on the right. It draws the game
 // from the records (initialiseer once the teams exist, refresh_me after every change) and keeps
 // no copy of the game, only which team each scoreboard row shows.
 //
-// Construction builds every control and runs Form_Load: the team rows are hidden and "rewind"
-// is off until the first refresh_me, because before it no game exists to rewind. Control arrays
-// are std::arrays indexed as the controls are numbered; unused leading elements stay null.
+// Construction builds every control from the layout table (ui/board/ontwerp_speelbord.h) and
+// runs Form_Load: the team rows are hidden and "rewind" is off until the first refresh_me,
+// because before it no game exists to rewind. Control arrays are std::arrays indexed as the
+// controls are numbered; unused leading elements stay null.
 //
 // The window is laid out for 1016 x 745 pixels and can take any size: the whole board scales
-// with it, keeping its proportions, centred. It opens as large as fits the screen, up to that
-// designed size; F11 or the window manager's maximise fill the screen with it.
+// with it, keeping its proportions, centred, and the margins continue its backdrop.
 class frm_speelbord : public QWidget {
     Q_OBJECT
 
@@ -39,7 +40,7 @@ public:
     frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_speelbord, cls_status& status,
                   cls_subcpt_ui& subcpt_ui, frm_pion& pion, QWidget* parent = nullptr);
 
-    // The facade that the window's buttons drive; set once, by start-up, before events arrive.
+    // The facade that the window's buttons drive; set once, by the wiring, before events arrive.
     void cpt_ui(cls_cpt_ui& let_cpt_ui);
 
     void initialiseer();
@@ -73,16 +74,12 @@ protected:
 
 private:
     void Form_Load();
-    void maak_scorebord();
-    void maak_vakken();
-    void maak_knoppen_en_tekstvakken();
+    void teken_scorebord();
+    void teken_vakken();
+    void neem_controls();
     void zet_tabvolgorde();
     void verbind_handlers();
     void schaal_mee();
-    void open_op_scherm();
-    void pas_kader_aan();
-    void wissel_volledig_scherm();
-    void verlaat_volledig_scherm();
     cls_cpt_ui& facade() const;
 
     cls_tbl_speler& m_tbl_speler;
@@ -96,20 +93,14 @@ private:
     indeling m_indeling;
     QPixmap m_achtergrond;
     achtergrond_rand m_rand;
+    vensterplaats* m_plaats;
     double m_schaal = 1;
     // Where the board stands in the window, in pixels; the rest is margin.
     QRect m_bord;
-    bool m_geopend = false;
-    bool m_kader_bekend = false;
 
-    QLabel* m_im_background = nullptr;
-    QFrame* m_shp_background_scoreboard = nullptr;
     QPushButton* m_knp_achteruit = nullptr;
     QPushButton* m_knp_vooruit = nullptr;
-    QLabel* m_lbl_ronde_text = nullptr;
     QLabel* m_lbl_ronde_nummer = nullptr;
-    QLabel* m_lbl_speler = nullptr;
-    QLabel* m_lbl_marktaandeel = nullptr;
 
     // Scoreboard rows 1 to 4.
     std::array<QLineEdit*, 5> m_tb_naam_speler{};
@@ -117,11 +108,8 @@ private:
     std::array<QLineEdit*, 5> m_tb_marktaandeel_speler{};
 
     // Squares 1 to 9.
-    std::array<QFrame*, 10> m_Shape1{};
     std::array<QLabel*, 10> m_lbl_vak_nummer{};
     std::array<QPushButton*, 10> m_knp_voeg_systeem_toe{};
-    std::array<QLabel*, 10> m_lbl_marktaandeel_systeem{};
-    std::array<QFrame*, 10> m_Line1{};
 
     // System slots 4 to 39: square v owns 4v (bottom line) to 4v + 3 (top line).
     std::array<QLabel*, 40> m_im_nieuw{};

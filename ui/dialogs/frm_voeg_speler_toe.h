@@ -6,12 +6,10 @@
 
 #include <QWidget>
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
-class pawn_picture;
+class pion_plaatje;
 
 // The add-teams dialog: four name boxes, each beside the pawn its team will play with. "add
 // teams" hands the names, exactly as typed, to the facade, which makes a team of every box that
@@ -33,9 +31,6 @@ private:
     frm_pion& m_pion;
     indeling m_indeling;
 
-    QLabel* m_lbl_speler = nullptr;
-    QLabel* m_lbl_pion = nullptr;
     std::array<QLineEdit*, 5> m_tb_naam_speler{};
-    std::array<pawn_picture*, 5> m_im_pion{};
-    QPushButton* m_knp_voeg_speler_toe = nullptr;
+    std::array<pion_plaatje*, 5> m_im_pion{};
 };

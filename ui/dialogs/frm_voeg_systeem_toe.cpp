@@ -2,10 +2,10 @@
 
 #include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
-#include "ui/board/board_font.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
-#include "ui/dialogs/pawn_picture.h"
+#include "ui/dialogs/pion_plaatje.h"
+#include "ui/lettertype.h"
 #include "ui/venster.h"
 
 #include <QCloseEvent>
@@ -16,15 +16,18 @@
 namespace {
 
 constexpr double punten_kop = 12.0;
+constexpr int pion = dialoog_pion_twips;
 
-pawn_picture* maak_pion(indeling& tabel, QWidget* ouder, const char* naam, int i, int links,
-                        const QString& toegankelijk) {
-    auto* pion = new pawn_picture(ouder);
-    pion->setObjectName(QString("%1_%2").arg(QLatin1String(naam)).arg(i));
-    pion->setAccessibleName(toegankelijk.arg(i));
-    tabel.voeg_toe(pion, {links, 720 + 360 * (i - 1), dialoog_pion_twips, dialoog_pion_twips});
-    return pion;
-}
+// 2055 x 2775 twips: every team's pawn on the left, the chosen ones' on the right, a row apart.
+// clang-format off
+constexpr std::array tabel{
+    // name                          kind          left, top, width, height pt          caption        accessible name, indexes, place
+    ontwerp{"lbl_gebied",           soort::label, {240, 120, 1575, 495},   punten_kop, "",            ""},
+    ontwerp{"im_pion",              soort::pion,  {360, 720, pion, pion},  0,          "",            "team %1, without a system", 1, 4, onder_elkaar},
+    ontwerp{"im_pion_geselecteerd", soort::pion,  {1440, 720, pion, pion}, 0,          "",            "team %1, with a system", 1, 4, onder_elkaar},
+    ontwerp{"knp_voeg_systeem_toe", soort::knop,  {240, 2280, 1575, 375},  0,          "add systems", "add systems"},
+};
+// clang-format on
 
 } // namespace
 
@@ -34,36 +37,28 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
                                            QWidget* parent)
     : QWidget(parent), m_status(status), m_tbl_speler(tbl_speler), m_subcpt_ui(subcpt_ui),
       m_cpt_ui(cpt_ui), m_speelbord(speelbord), m_pion(pion),
-      m_indeling(*this, board_font::standaard_punten) {
+      m_indeling(*this, lettertype::standaard_punten) {
     setObjectName("frm_voeg_systeem_toe");
     richt_dialoog_in(*this, "systems", {2055, 2775}, speelbord.schaal());
-
-    m_lbl_gebied = new QLabel(this);
-    m_lbl_gebied->setObjectName("lbl_gebied");
-    m_indeling.voeg_toe(m_lbl_gebied, {240, 120, 1575, 495}, punten_kop);
-
+    m_indeling.bouw(tabel);
+    m_lbl_gebied = m_indeling.control<QLabel>("lbl_gebied");
+    m_indeling.array("im_pion", m_im_pion);
+    m_indeling.array("im_pion_geselecteerd", m_im_pion_geselecteerd);
     for (int i = 1; i <= 4; ++i) {
-        auto* links = maak_pion(m_indeling, this, "im_pion", i, 360, "team %1, without a system");
-        auto* rechts =
-            maak_pion(m_indeling, this, "im_pion_geselecteerd", i, 1440, "team %1, with a system");
-        connect(links, &pawn_picture::clicked, this, bewaak([this, i] { im_pion_Click(i); }));
-        connect(rechts, &pawn_picture::clicked, this,
+        const auto k = static_cast<std::size_t>(i);
+        connect(m_im_pion[k], &pion_plaatje::clicked, this,
+                bewaak([this, i] { im_pion_Click(i); }));
+        connect(m_im_pion_geselecteerd[k], &pion_plaatje::clicked, this,
                 bewaak([this, i] { im_pion_geselecteerd_Click(i); }));
-        m_im_pion[static_cast<std::size_t>(i)] = links;
-        m_im_pion_geselecteerd[static_cast<std::size_t>(i)] = rechts;
     }
 
-    m_knp_voeg_systeem_toe = new QPushButton("add systems", this);
-    m_knp_voeg_systeem_toe->setObjectName("knp_voeg_systeem_toe");
-    m_knp_voeg_systeem_toe->setAccessibleName("add systems");
-    m_indeling.voeg_toe(m_knp_voeg_systeem_toe, {240, 2280, 1575, 375});
-    m_knp_voeg_systeem_toe->setDefault(true);
-    connect(m_knp_voeg_systeem_toe, &QPushButton::clicked, this,
-            bewaak([this] { knp_voeg_systeem_toe_Click(); }));
+    auto* knop = m_indeling.control<QPushButton>("knp_voeg_systeem_toe");
+    knop->setDefault(true);
+    connect(knop, &QPushButton::clicked, this, bewaak([this] { knp_voeg_systeem_toe_Click(); }));
     // Escape closes it as its close box does: nothing applied, the square released.
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
             bewaak([this] { close(); }));
-    m_knp_voeg_systeem_toe->setFocus();
+    knop->setFocus();
 
     m_indeling.pas_toe(speelbord.schaal());
     Form_Load();
@@ -96,7 +91,7 @@ void frm_voeg_systeem_toe::im_pion_Click(int Index) {
     if (!is_teamrij(Index)) {
         return;
     }
-    pawn_picture* gekozen = m_im_pion_geselecteerd.at(static_cast<std::size_t>(Index));
+    pion_plaatje* gekozen = m_im_pion_geselecteerd.at(static_cast<std::size_t>(Index));
     gekozen->setVisible(true);
     gekozen->setEnabled(true);
     disable_pion(m_tbl_speler.rij(static_cast<std::int16_t>(Index))->team_nummer());
@@ -106,7 +101,7 @@ void frm_voeg_systeem_toe::im_pion_geselecteerd_Click(int Index) {
     if (!is_teamrij(Index)) {
         return;
     }
-    pawn_picture* gekozen = m_im_pion_geselecteerd.at(static_cast<std::size_t>(Index));
+    pion_plaatje* gekozen = m_im_pion_geselecteerd.at(static_cast<std::size_t>(Index));
     gekozen->setVisible(false);
     gekozen->setEnabled(false);
     enable_pion(m_tbl_speler.rij(static_cast<std::int16_t>(Index))->team_nummer());

@@ -10,11 +10,10 @@
 
 class QCloseEvent;
 class QLabel;
-class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
 class frm_speelbord;
-class pawn_picture;
+class pion_plaatje;
 
 // The add-systems dialog for the square in status.vak_nummer, which the board window set before
 // making it. The left column holds every team's pawn, the right column the teams chosen to have
@@ -56,7 +55,6 @@ private:
     cls_subcpt_ui::per_team_bool m_speler_heeft_systeem_in_vak{};
 
     QLabel* m_lbl_gebied = nullptr;
-    std::array<pawn_picture*, 5> m_im_pion{};
-    std::array<pawn_picture*, 5> m_im_pion_geselecteerd{};
-    QPushButton* m_knp_voeg_systeem_toe = nullptr;
+    std::array<pion_plaatje*, 5> m_im_pion{};
+    std::array<pion_plaatje*, 5> m_im_pion_geselecteerd{};
 };

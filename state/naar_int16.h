@@ -7,11 +7,11 @@
 
 // Every Integer of the game is a signed 16-bit value. Arithmetic that may leave that range (counts,
 // the round, rounded percentages) goes through here, so it fails before anything is stored.
-inline std::int16_t checked_int16(long long value) {
-    if (value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max()) {
-        throw std::overflow_error("Integer overflow: " + std::to_string(value) +
+inline std::int16_t naar_int16(long long waarde) {
+    if (waarde < std::numeric_limits<std::int16_t>::min() ||
+        waarde > std::numeric_limits<std::int16_t>::max()) {
+        throw std::overflow_error("Integer overflow: " + std::to_string(waarde) +
                                   " does not fit in 16 bits");
     }
-    return static_cast<std::int16_t>(value);
+    return static_cast<std::int16_t>(waarde);
 }

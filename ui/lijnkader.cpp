@@ -1,4 +1,4 @@
-#include "ui/board/lijnkader.h"
+#include "ui/lijnkader.h"
 
 #include <QPainter>
 #include <QPalette>

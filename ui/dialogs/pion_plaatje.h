@@ -6,14 +6,14 @@
 // A pawn picture control of the dialogs: draws its picture over the whole control, which the
 // dialog sizes to the picture's own size at its scale, and looks the same whether enabled or
 // not. While enabled, a left click emits clicked(); a disabled one ignores clicks.
-class pawn_picture : public QWidget {
+class pion_plaatje : public QWidget {
     Q_OBJECT
 
 public:
-    explicit pawn_picture(QWidget* parent = nullptr);
+    explicit pion_plaatje(QWidget* parent = nullptr);
 
-    void setPixmap(const QPixmap& picture);
-    const QPixmap& pixmap() const { return m_picture; }
+    void setPixmap(const QPixmap& plaatje);
+    const QPixmap& pixmap() const { return m_plaatje; }
 
 signals:
     void clicked();
@@ -24,6 +24,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap m_picture;
-    bool m_pressed = false;
+    QPixmap m_plaatje;
+    bool m_ingedrukt = false;
 };

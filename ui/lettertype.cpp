@@ -1,14 +1,14 @@
-#include "ui/board/board_font.h"
+#include "ui/lettertype.h"
 
 #include <stdexcept>
 
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace board_font {
+namespace lettertype {
 
-QString family() {
-    static const QString registered = [] {
+QString familie() {
+    static const QString geregistreerd = [] {
         const int id =
             QFontDatabase::addApplicationFont(":/assets/fonts/LiberationSans-Regular.ttf");
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
@@ -17,17 +17,17 @@ QString family() {
         }
         return families.first();
     }();
-    return registered;
+    return geregistreerd;
 }
 
-QFont font(double point_size) {
-    QFont result(family());
-    result.setPointSizeF(point_size);
-    result.setWeight(QFont::Normal);
-    result.setItalic(false);
-    result.setUnderline(false);
-    result.setStrikeOut(false);
-    return result;
+QFont maak(double punten) {
+    QFont letter(familie());
+    letter.setPointSizeF(punten);
+    letter.setWeight(QFont::Normal);
+    letter.setItalic(false);
+    letter.setUnderline(false);
+    letter.setStrikeOut(false);
+    return letter;
 }
 
-} // namespace board_font
+} // namespace lettertype

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "services/cls_cpt_ui.h"
+#include "services/cls_subcpt_ui.h"
+
+#include <memory>
+
+class frm_pion;
+class frm_speelbord;
+
+// The whole program, made and wired in one place: the three records, the rules on them, the
+// hidden holder of the pawn pictures, the board window, and the facade between the windows and
+// the rules, which owns the add-teams dialog. The board drives the facade and the facade redraws
+// the board; both links are made here. Start-up keeps one for the life of the process, and each
+// test, the benchmark and the picture tool make their own. Needs a running QApplication.
+class cls_programma {
+public:
+    cls_programma();
+    ~cls_programma();
+    cls_programma(const cls_programma&) = delete;
+    cls_programma& operator=(const cls_programma&) = delete;
+
+    // Shows the board window and starts the one game, which opens the add-teams dialog above it.
+    void start();
+
+    cls_tbl_speler& tbl_speler() { return m_tbl_speler; }
+    cls_tbl_speelbord& tbl_speelbord() { return m_tbl_speelbord; }
+    cls_status& status() { return m_status; }
+    cls_subcpt_ui& subcpt_ui() { return m_subcpt_ui; }
+    frm_pion& pion() { return *m_pion; }
+    frm_speelbord& speelbord() { return *m_speelbord; }
+    cls_cpt_ui& cpt_ui() { return m_cpt_ui; }
+
+private:
+    cls_tbl_speler m_tbl_speler;
+    cls_tbl_speelbord m_tbl_speelbord;
+    cls_status m_status;
+    cls_subcpt_ui m_subcpt_ui{m_tbl_speler, m_tbl_speelbord, m_status};
+    std::unique_ptr<frm_pion> m_pion;
+    std::unique_ptr<frm_speelbord> m_speelbord;
+    cls_cpt_ui m_cpt_ui;
+};
