@@ -6,6 +6,8 @@
 #include <limits>
 #include <map>
 #include <stdexcept>
+#include <string>
+#include <tuple>
 
 #include <QTest>
 
@@ -14,8 +16,10 @@ namespace {
 using per_team_double = cls_subcpt_ui::per_team_double;
 using per_team_int = cls_subcpt_ui::per_team_int;
 
-bool dichtbij(double a, double b) {
-    return std::abs(a - b) <= 1e-12;
+// A cell's presence, owner and share.
+using toestand = std::tuple<bool, std::int16_t, double>;
+toestand toestand_van(const cls_systeem& cel) {
+    return {cel.aanwezig(), cel.speler_nummer(), cel.marktaandeel()};
 }
 
 // Board a holds the values of board b cell for cell, in cells of its own; b = 0: all defaults.
@@ -161,12 +165,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::overflow_error,
                                  tabel.voeg_toe(std::make_shared<cls_rij_speler>()));
         QVERIFY_THROWS_EXCEPTION(std::logic_error, cls_tbl_speler().voeg_toe(nullptr));
-        QVERIFY(tabel.aantal_rijen() == 32767 && tabel.rij(32767) == rij && !tabel.rij(0));
-        QVERIFY(!rij->verwijderd() && rij->speler_naam().empty() && rij->team_nummer() == 0 &&
-                rij->pion_nummer() == 0);
+        QCOMPARE(tabel.aantal_rijen(), 32767);
+        QCOMPARE(tabel.rij(32767), rij);
+        QCOMPARE(tabel.rij(0), nullptr);
+        QVERIFY(!rij->verwijderd());
+        QCOMPARE(rij->speler_naam(), "");
+        QCOMPARE(rij->team_nummer(), 0);
+        QCOMPARE(rij->pion_nummer(), 0);
         tabel.rij(2)->speler_naam("lime");
         tabel.verwijder(3);
-        QVERIFY(rij->speler_naam() == "lime" && rij->verwijderd());
+        QCOMPARE(rij->speler_naam(), "lime");
+        QVERIFY(rij->verwijderd());
         QVERIFY_THROWS_EXCEPTION(std::logic_error, tabel.verwijder(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, tabel.rij(-1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, cls_tbl_speelbord().verwijder_laatste_rij());
@@ -176,11 +185,12 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, bord.systeem(v, t));
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, bord.systeem(v, t, nullptr));
         }
-        const cls_systeem cel;
+        QCOMPARE(bord.systeem(0, 0), nullptr);
+        QCOMPARE(toestand_van(cls_systeem{}), toestand(false, 0, 0));
         const cls_status status;
-        QVERIFY(!bord.systeem(0, 0) && !cel.aanwezig() && cel.speler_nummer() == 0 &&
-                cel.marktaandeel() == 0);
-        QVERIFY(status.ronde() == 0 && status.stap() == 0 && status.vak_nummer() == 0);
+        QCOMPARE(status.ronde(), 0);
+        QCOMPARE(status.stap(), 0);
+        QCOMPARE(status.vak_nummer(), 0);
     }
 
     // A new game stands at round 1, step 1 on one empty board; going back in round 1 empties
@@ -188,21 +198,23 @@ private slots:
     // board copies the last in cells of its own. Placing gives the share the system had when
     // the round began, 0 for a new one; taking away clears only the presence. Presence by row
     // number is written only for the rows the square's cells name.
-    void set_up_snapshots_and_placing() {
+    void opzet_momentopnamen_en_plaatsen() {
         spel s{1, 3};
-        QVERIFY(s.status.ronde() == 1 && s.status.stap() == 1 &&
-                s.tbl_speelbord.aantal_rijen() == 1);
+        QCOMPARE(s.status.ronde(), 1);
+        QCOMPARE(s.status.stap(), 1);
+        QCOMPARE(s.tbl_speelbord.aantal_rijen(), 1);
         s.plaats({{2, 5}, {1, 6}});
         s.subcpt_ui.srvc_naar_vorige_configuratie();
-        QVERIFY(kopie_van(s, 1, 0) && !s.tbl_speelbord.rij(1)->systeem(9, 0));
+        QVERIFY(kopie_van(s, 1, 0));
+        QCOMPARE(s.tbl_speelbord.rij(1)->systeem(9, 0), nullptr);
         s.plaats({{2, 5}});
-        QVERIFY(s.cel(5, 3).aanwezig() && s.cel(5, 3).speler_nummer() == 2 &&
-                !s.cel(5, 2).aanwezig());
+        QCOMPARE(toestand_van(s.cel(5, 3)), toestand(true, 2, 0));
+        QVERIFY(!s.cel(5, 2).aanwezig());
         s.stappen(4);
         QVERIFY(kopie_van(s, 2, 1));
         s.haal_weg(2, 5);
-        QVERIFY(s.cel(1, 5, 3).aanwezig() && s.cel(5, 3).speler_nummer() == 2 &&
-                s.cel(5, 3).marktaandeel() == 1);
+        QCOMPARE(toestand_van(s.cel(5, 3)), toestand(false, 2, 1));
+        QVERIFY(s.cel(1, 5, 3).aanwezig());
         cls_subcpt_ui::per_team_bool heeft{true, true, true, true, true};
         s.subcpt_ui.srvc_speler_heeft_systeem_in_vak(5, heeft);
         QCOMPARE(heeft, (cls_subcpt_ui::per_team_bool{false, true, false, true, true}));
@@ -210,15 +222,17 @@ private slots:
         s.plaats({{2, 5}, {1, 6}});
         s.cel(6, 1).marktaandeel(0.4);
         s.plaats({{1, 6}});
-        QVERIFY(s.cel(5, 3).marktaandeel() == 0.25 && s.cel(6, 1).marktaandeel() == 0);
+        QCOMPARE(s.cel(5, 3).marktaandeel(), 0.25);
+        QCOMPARE(s.cel(6, 1).marktaandeel(), 0.0);
         // The round's board is replaced by a fresh copy; earlier boards stay the same objects.
         const auto bord1 = s.tbl_speelbord.rij(1);
         s.subcpt_ui.srvc_naar_vorige_configuratie();
-        QVERIFY(s.tbl_speelbord.rij(1) == bord1 && kopie_van(s, 2, 1));
+        QCOMPARE(s.tbl_speelbord.rij(1), bord1);
+        QVERIFY(kopie_van(s, 2, 1));
     }
 
     // Bad indexes, empty references, missing boards and full counts throw and change nothing.
-    void failures_change_nothing() {
+    void fouten_veranderen_niets() {
         spel s{1, 2, 3, 4};
         s.plaats({{4, 9}});
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.plaats({{1, 10}}));
@@ -229,17 +243,19 @@ private slots:
         per_team_int plaats{}, inverse{};
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
                                  s.subcpt_ui.srvc_bereken_score_volgorde({}, plaats, inverse));
-        QVERIFY(inverse == per_team_int{} && plaats == per_team_int{});
+        QCOMPARE(inverse, per_team_int{});
+        QCOMPARE(plaats, per_team_int{});
         s.status.ronde(3);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.subcpt_ui.srvc_naar_vorige_configuratie());
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
                                  s.subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit"));
-        QVERIFY(s.tbl_speelbord.aantal_rijen() == 1 && s.cel(1, 9, 4).aanwezig());
+        QCOMPARE(s.tbl_speelbord.aantal_rijen(), 1);
+        QVERIFY(s.cel(1, 9, 4).aanwezig());
     }
 
     // Navigation refuses before it changes anything: forward from the last round the 16-bit
     // round can count, back from step 1 of round 1.
-    void navigation_refuses_at_the_ends() {
+    void navigatie_weigert_aan_de_randen() {
         spel s{1};
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.stappen(-1));
         QCOMPARE(s.status.stap(), 1);
@@ -259,7 +275,7 @@ private slots:
     // there away and puts it back, which keeps the share it began the round with, and joins
     // square 2, bringing the share left behind and a negative weight. A step back restores the
     // shares the round started with, and a rewind press the board round 2 started with.
-    void worked_game() {
+    void uitgewerkt_spel() {
         spel s{1, 2};
         s.plaats({{1, 1}, {1, 2}, {2, 1}});
         s.stappen(4);
@@ -267,35 +283,37 @@ private slots:
         s.haal_weg(2, 1);
         s.plaats({{2, 1}, {2, 2}});
         s.stappen(3);
-        QVERIFY(dichtbij(s.cel(1, 1, 1).marktaandeel(), 2.0 / 3.0));
-        QVERIFY(dichtbij(s.cel(1, 1, 2).marktaandeel(), 1.0 / 3.0));
-        QVERIFY(dichtbij(s.cel(1, 2, 1).marktaandeel(), 1.0) &&
-                dichtbij(s.cel(1, 2).marktaandeel(), 1.0));
-        QVERIFY(dichtbij(s.cel(2, 1).marktaandeel(), 0.6) &&
-                dichtbij(s.cel(2, 2).marktaandeel(), 0.4));
+        QCOMPARE(s.cel(1, 1, 1).marktaandeel(), 2.0 / 3.0);
+        QCOMPARE(s.cel(1, 1, 2).marktaandeel(), 1.0 / 3.0);
+        QCOMPARE(s.cel(1, 2, 1).marktaandeel(), 1.0);
+        QCOMPARE(s.cel(1, 2).marktaandeel(), 1.0);
+        QCOMPARE(s.cel(2, 1).marktaandeel(), 0.6);
+        QCOMPARE(s.cel(2, 2).marktaandeel(), 0.4);
         per_team_double totaal{};
         s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal);
-        QVERIFY(dichtbij(totaal[1], 0.6) && dichtbij(totaal[2], 1.4));
+        QCOMPARE(totaal[1], 0.6);
+        QCOMPARE(totaal[2], 1.4);
         s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal);
-        QVERIFY(dichtbij(totaal[2], 2.8));
+        QCOMPARE(totaal[2], 2.8);
         s.stappen(-1);
-        QVERIFY(dichtbij(s.cel(1, 2).marktaandeel(), 1.0 / 3.0) &&
-                dichtbij(s.cel(2, 1).marktaandeel(), 1.0));
-        QVERIFY(dichtbij(s.cel(2, 2).marktaandeel(), 0.0) &&
-                dichtbij(s.cel(1, 1).marktaandeel(), 2.0 / 3.0));
+        QCOMPARE(s.cel(1, 2).marktaandeel(), 1.0 / 3.0);
+        QCOMPARE(s.cel(2, 1).marktaandeel(), 1.0);
+        QCOMPARE(s.cel(2, 2).marktaandeel(), 0.0);
+        QCOMPARE(s.cel(1, 1).marktaandeel(), 2.0 / 3.0);
         s.stappen(2);
         s.stappen(-4);
-        QVERIFY(s.status.ronde() == 2 && s.status.stap() == 1 &&
-                s.tbl_speelbord.aantal_rijen() == 2);
-        QVERIFY(s.cel(1, 1).aanwezig() && !s.cel(2, 2).aanwezig());
-        QVERIFY(dichtbij(s.cel(1, 1).marktaandeel(), 2.0 / 3.0));
+        QCOMPARE(s.status.ronde(), 2);
+        QCOMPARE(s.status.stap(), 1);
+        QCOMPARE(s.tbl_speelbord.aantal_rijen(), 2);
+        QCOMPARE(toestand_van(s.cel(1, 1)), toestand(true, 1, 2.0 / 3.0));
+        QVERIFY(!s.cel(2, 2).aanwezig());
     }
 
     // A team retreats in year 6 to the one market where it holds 12 %, while two others leave
     // it: by the formula alone square 1 would show -23 and 123. Scaled to one market it shows 0
     // and 100, and the team's total is 0. A step back gives the shares year 6 began with; forward
     // again, or the year rewound and played again, gives the same board.
-    void retreating_team() {
+    void terugtrekkend_team() {
         const char* const jaren[6][4] = {{"234679", "123456789", "2457", "46789"},
                                          {"123456789", "123456789", "245678", "2356789"},
                                          {"156789", "1245", "12459", "1245679"},
@@ -332,7 +350,7 @@ private slots:
     // Place 1 holds the largest total and equal totals keep row order; the two orders are
     // inverse permutations of the teams; slot 0 and places beyond them are not written. The sort
     // takes no step with fewer than two teams, whatever the lone total.
-    void score_order() {
+    void score_volgorde() {
         const struct {
             int teams;
             per_team_double totaal;
@@ -349,13 +367,14 @@ private slots:
             }
             per_team_int plaats{9, 9, 9, 9, 9}, inverse = plaats;
             s.subcpt_ui.srvc_bereken_score_volgorde(geval.totaal, plaats, inverse);
-            QVERIFY(plaats == geval.plaats && inverse == geval.inverse);
+            QCOMPARE(plaats, geval.plaats);
+            QCOMPARE(inverse, geval.inverse);
         }
     }
 
     // A share or total that is not a finite number stops the computation before any share is
     // written; an overflow is caught in the numerator, not after the division hides it.
-    void floating_point_fault_changes_nothing() {
+    void rekenfout_verandert_niets() {
         spel s{1, 2};
         s.plaats({{1, 1}, {2, 1}, {1, 2}});
         s.stappen(4);
@@ -364,8 +383,8 @@ private slots:
         s.cel(1, 1, 2).marktaandeel(std::numeric_limits<double>::quiet_NaN());
         QVERIFY_THROWS_EXCEPTION(std::domain_error,
                                  s.subcpt_ui.srvc_bereken_marktaandeel_per_systeem("vooruit"));
-        QVERIFY(s.cel(2, 1).marktaandeel() == 1.0 &&
-                dichtbij(s.cel(1, 1).marktaandeel(), 2.0 / 3.0));
+        QCOMPARE(s.cel(2, 1).marktaandeel(), 1.0);
+        QCOMPARE(s.cel(1, 1).marktaandeel(), 2.0 / 3.0);
         const double max = std::numeric_limits<double>::max();
         s.cel(2, 1).marktaandeel(max);
         s.cel(1, 1).marktaandeel(max);

@@ -164,8 +164,8 @@ private slots:
     void opstarten() {
         QCOMPARE(QApplication::windowIcon().cacheKey(), programma_icoon().cacheKey());
         mdl_start::Main();
-        QVERIFY(mdl_start::speelbord().isVisible() &&
-                mdl_start::cpt_ui().voeg_speler_toe().isVisible());
+        QVERIFY(mdl_start::speelbord().isVisible());
+        QVERIFY(mdl_start::cpt_ui().voeg_speler_toe().isVisible());
     }
 
     // A game played to the last round the 16-bit round can count, 32,767: the rules take it
@@ -193,11 +193,13 @@ private slots:
         QCOMPARE(s.op_bord<QLabel>("lbl_ronde_nummer")->text(), "32767");
         QVERIFY(!s.op_bord("knp_vooruit")->isEnabled());
         s.speelbord.knp_vooruit_Click();
-        QVERIFY(s.status.ronde() == laatste_ronde && s.status.stap() == 1);
+        QCOMPARE(s.status.ronde(), laatste_ronde);
+        QCOMPARE(s.status.stap(), 1);
         QCOMPARE(s.tbl_speelbord.aantal_rijen(), laatste_ronde);
         s.wissel(7, {2});
         s.achteruit();
-        QVERIFY(s.op_bord("knp_vooruit")->isEnabled() && !s.cel_aanwezig(7, 2));
+        QVERIFY(s.op_bord("knp_vooruit")->isEnabled());
+        QVERIFY(!s.cel_aanwezig(7, 2));
         s.vooruit();
         QCOMPARE(s.status.ronde(), laatste_ronde);
     }
@@ -227,11 +229,11 @@ private slots:
         QEventLoop lus;
         QTimer::singleShot(5000, &lus, [&lus] { lus.exit(99); });
         QCOMPARE(lus.exec(), 1);
-        QVERIFY(modale_vragen::app().aantal_fouten() == 1 &&
-                modale_vragen::app().aantal_in_laatste_net() == 0);
-        QVERIFY2(vragen.onverwacht.size() == 1 &&
-                     vragen.onverwacht[0].contains("board configuration 7"),
-                 qPrintable(vragen.onverwacht.join("; ")));
+        QCOMPARE(modale_vragen::app().aantal_fouten(), 1);
+        QCOMPARE(modale_vragen::app().aantal_in_laatste_net(), 0);
+        QCOMPARE(vragen.onverwacht.size(), 1);
+        QVERIFY2(vragen.onverwacht[0].contains("board configuration 7"),
+                 qPrintable(vragen.onverwacht[0]));
     }
 };
 
