@@ -53,12 +53,12 @@ std::size_t in_gebruik() {
 }
 
 // Seconds from spawning the probe until it reports its first painted window.
-double start_tijd(const QString& probe, const QStringList& argumenten = {}) {
+double start_tijd(const QString& sonde, const QStringList& argumenten = {}) {
     QProcess proces;
     const long long begin = monotoon_ns();
-    proces.start(probe, argumenten);
+    proces.start(sonde, argumenten);
     if (!proces.waitForFinished(30000) || proces.exitCode() != 0) {
-        throw std::runtime_error("start-up probe failed: " + probe.toStdString());
+        throw std::runtime_error("start-up probe failed: " + sonde.toStdString());
     }
     const long long geschilderd = proces.readAllStandardOutput().trimmed().toLongLong();
     return static_cast<double>(geschilderd - begin) / 1e9;
@@ -127,8 +127,8 @@ public:
         QCoreApplication::instance()->installEventFilter(this);
     }
     ~verfteller() override { QCoreApplication::instance()->removeEventFilter(this); }
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
+    bool eventFilter(QObject* object, QEvent* gebeurtenis) override {
+        if (gebeurtenis->type() == QEvent::Paint) {
             for (auto* w = qobject_cast<QWidget*>(object); w; w = w->parentWidget()) {
                 if (w == &m_spel.speelbord) {
                     ++m_spel.verfbeurten;
@@ -144,14 +144,14 @@ private:
 };
 
 void start_figuren() {
-    const QString dir = QCoreApplication::applicationDirPath();
+    const QString map = QCoreApplication::applicationDirPath();
     std::vector<double> corvanta, leeg, tekst;
     // In turns, so that all three see the same load on the machine; the first round warms the
     // file cache and is not counted.
     for (int i = 0; i <= 15; ++i) {
-        const double c = start_tijd(dir + "/start_corvanta");
-        const double l = start_tijd(dir + "/start_empty_window");
-        const double t = start_tijd(dir + "/start_empty_window", {"--text"});
+        const double c = start_tijd(map + "/start_corvanta");
+        const double l = start_tijd(map + "/start_leeg_venster");
+        const double t = start_tijd(map + "/start_leeg_venster", {"--text"});
         if (i > 0) {
             corvanta.push_back(c);
             leeg.push_back(l);

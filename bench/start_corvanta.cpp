@@ -1,11 +1,11 @@
-#include "first_paint.h"
+#include "eerste_verf.h"
 #include "services/cls_applicatie.h"
 #include "services/mdl_start.h"
 
 // Corvanta's own start-up, as main.cpp does it, marking the board window's first paint.
 int main(int argc, char** argv) {
     cls_applicatie app(argc, argv);
-    first_paint_marker marker("frm_speelbord");
-    app.installEventFilter(&marker);
+    eerste_verf_melder melder("frm_speelbord");
+    app.installEventFilter(&melder);
     return app.voer_uit(mdl_start::Main);
 }

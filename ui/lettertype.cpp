@@ -11,11 +11,11 @@ QString familie() {
     static const QString geregistreerd = [] {
         const int id =
             QFontDatabase::addApplicationFont(":/assets/fonts/LiberationSans-Regular.ttf");
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (id < 0 || families.isEmpty()) {
+        const QStringList namen = QFontDatabase::applicationFontFamilies(id);
+        if (id < 0 || namen.isEmpty()) {
             throw std::runtime_error("the program's own font could not be loaded");
         }
-        return families.first();
+        return namen.first();
     }();
     return geregistreerd;
 }

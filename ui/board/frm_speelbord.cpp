@@ -45,12 +45,12 @@ template <class T, std::size_t N> T& element(const std::array<T*, N>& controls, 
     return *control;
 }
 
-template <class T> const T& vereist(const std::shared_ptr<T>& ref, const char* wat) {
-    if (!ref) {
+template <class T> const T& vereist(const std::shared_ptr<T>& verwijzing, const char* wat) {
+    if (!verwijzing) {
         throw std::logic_error(std::string("the board window needs ") + wat +
                                ", but the reference is empty");
     }
-    return *ref;
+    return *verwijzing;
 }
 
 // Setting a text leaves the cursor at its end, so a name longer than its box would show its

@@ -1,4 +1,4 @@
-#include "first_paint.h"
+#include "eerste_verf.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,14 +8,14 @@
 // system's font configuration.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    first_paint_marker marker("empty");
-    app.installEventFilter(&marker);
-    QWidget window;
-    window.setObjectName("empty");
-    window.resize(1016, 745);
+    eerste_verf_melder melder("leeg");
+    app.installEventFilter(&melder);
+    QWidget venster;
+    venster.setObjectName("leeg");
+    venster.resize(1016, 745);
     if (QCoreApplication::arguments().contains("--text")) {
-        new QLabel("Corvanta", &window);
+        new QLabel("Corvanta", &venster);
     }
-    window.show();
+    venster.show();
     return app.exec();
 }
