@@ -333,6 +333,10 @@ private slots:
         speel(jaren[5], 3);
         QCOMPARE(s.cel(1, 1).marktaandeel(), 0.0);
         QCOMPARE(s.cel(1, 2).marktaandeel(), 1.0);
+        // A square the formula leaves whole keeps its shares, here after team 1 left square 4.
+        QCOMPARE(s.cel(4, 3).marktaandeel(), 0.63203101594854161);
+        QCOMPARE(s.cel(4, 4).marktaandeel(), 0.36796898405145828);
+        QCOMPARE(s.cel(2, 4).marktaandeel(), 0.27777777777777779);
         per_team_double totaal{};
         s.subcpt_ui.srvc_bereken_marktaandeel_speler(totaal);
         QCOMPARE(totaal[1], 0.0);
