@@ -4,6 +4,8 @@
 // "figure <name> <value> <unit>". Headless, on a 1920 x 1080 screen.
 #include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
+#include "ui/dialogs/frm_voeg_speler_toe.h"
+#include "ui/standen/frm_standen.h"
 
 #include <algorithm>
 #include <chrono>
@@ -76,6 +78,7 @@ struct spel {
     spel() {
         programma.start();
         cpt_ui.srvc_voeg_speler_toe({"", "Noord", "Oost", "Zuid", "West"});
+        cpt_ui.voeg_speler_toe().close();
         for (std::int16_t vak = 1; vak <= 9; ++vak) {
             cls_subcpt_ui::per_team_int plaats{};
             for (std::size_t rij = 1; rij <= 4; ++rij) {
@@ -100,6 +103,23 @@ struct spel {
 
     QPushButton* knop(const char* naam) { return speelbord.findChild<QPushButton*>(naam); }
 
+    // Team row rij comes to the square or leaves it, through the facade as its dialog does.
+    void wissel(std::int16_t vak, std::size_t rij) {
+        cls_subcpt_ui::per_team_bool heeft{};
+        programma.subcpt_ui().srvc_speler_heeft_systeem_in_vak(vak, heeft);
+        cls_subcpt_ui::per_team_int verzoek{};
+        verzoek.at(rij) = heeft.at(rij) ? -1 : 1;
+        cpt_ui.srvc_voeg_systeem_toe(vak, verzoek);
+    }
+
+    // Runs the event loop until a pass paints nothing more.
+    void verf_af() {
+        for (int voor = -1; voor != verfbeurten;) {
+            voor = verfbeurten;
+            QApplication::processEvents();
+        }
+    }
+
     // One press of the button and every paint that follows from it; returns seconds. A control
     // shown again asks for its paint only once the event loop reaches it, so the loop runs
     // until a pass paints nothing more.
@@ -107,10 +127,7 @@ struct spel {
         const int geschilderd = verfbeurten;
         const auto begin = klok::now();
         QTest::mouseClick(knop(naam), Qt::LeftButton);
-        for (int voor = -1; voor != verfbeurten;) {
-            voor = verfbeurten;
-            QApplication::processEvents();
-        }
+        verf_af();
         const double tijd = sinds(begin);
         if (verfbeurten == geschilderd) {
             throw std::runtime_error("a press was not followed by a paint");
@@ -244,6 +261,56 @@ void druk_figuren(spel& laat) {
     figuur("forward_press_ratio_full_screen_to_designed", groot_ms / vroeg_ms, "x");
 }
 
+// Seconds from asking for the standings until they are painted; closed again untimed.
+double open_standen(spel& s) {
+    const auto begin = klok::now();
+    s.programma.toon_standen();
+    s.verf_af();
+    const double tijd = sinds(begin);
+    s.programma.standen()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return tijd;
+}
+
+// The standings opened at year 1,000 and at year 10,000, ten times each; and a forward press at
+// year 10,000 with the standings open, 200 times in turns with the same press in the game
+// whose standings are closed.
+void standen_figuren(spel& dicht) {
+    spel duizend;
+    duizend.vooruit_tot(1000);
+    verfteller d(duizend), z(dicht);
+    std::vector<double> jaar_1000, jaar_10000;
+    for (int i = 0; i < 10; ++i) {
+        jaar_1000.push_back(open_standen(duizend));
+        jaar_10000.push_back(open_standen(dicht));
+    }
+    figuur("open_standings_year_1000", mediaan(jaar_1000) * 1e3, "ms");
+    figuur("open_standings_year_10000", mediaan(jaar_10000) * 1e3, "ms");
+
+    spel open;
+    open.vooruit_tot(10000);
+    open.programma.toon_standen();
+    verfteller o(open);
+    open.verf_af();
+    // Before each press, untimed, team 1 comes to square 1 or leaves it, so that the year's
+    // shares differ from the years before and the press moves the line.
+    std::vector<double> met, zonder;
+    for (int i = 0; i < 200; ++i) {
+        for (spel* s : {&dicht, &open}) {
+            s->wissel(1, 1);
+            s->verf_af();
+        }
+        zonder.push_back(dicht.druk("knp_vooruit"));
+        dicht.druk("knp_achteruit");
+        met.push_back(open.druk("knp_vooruit"));
+        open.druk("knp_achteruit");
+    }
+    const double met_ms = mediaan(met) * 1e3;
+    const double zonder_ms = mediaan(zonder) * 1e3;
+    figuur("forward_press_round_10000_standings_open", met_ms, "ms");
+    figuur("forward_press_ratio_standings_open_to_closed", met_ms / zonder_ms, "x");
+}
+
 // The rules alone, without windows: the market-share computation of round 2 (systems kept,
 // placed and taken away since round 1) and the snapshot that opens a round.
 void regel_figuren() {
@@ -300,11 +367,31 @@ int main(int argc, char** argv) {
     // Headless, for this process and the start-up probes it spawns.
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" CORVANTA_BENCH_SCREEN);
     QApplication app(argc, argv);
+    // Arguments pick groups of figures, by name; none runs them all.
+    const QStringList groepen = QApplication::arguments().mid(1);
+    const auto doe = [&groepen](const char* groep) {
+        return groepen.isEmpty() || groepen.contains(QLatin1String(groep));
+    };
     try {
-        start_figuren();
-        regel_figuren();
-        std::unique_ptr<spel> laat = geheugen_figuur();
-        druk_figuren(*laat);
+        if (doe("start")) {
+            start_figuren();
+        }
+        if (doe("rules")) {
+            regel_figuren();
+        }
+        std::unique_ptr<spel> laat;
+        if (doe("memory") || doe("press")) {
+            laat = geheugen_figuur();
+        } else {
+            laat = std::make_unique<spel>();
+            laat->vooruit_tot(10000);
+        }
+        if (doe("press")) {
+            druk_figuren(*laat);
+        }
+        if (doe("standings")) {
+            standen_figuren(*laat);
+        }
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "corvanta_bench: %s\n", fout.what());
         return 1;

@@ -1,7 +1,9 @@
 #include "services/cls_programma.h"
 
+#include "ui/board/bordmenu.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
+#include "ui/standen/frm_standen.h"
 
 cls_programma::cls_programma()
     : m_pion(std::make_unique<frm_pion>()),
@@ -9,9 +11,30 @@ cls_programma::cls_programma()
                                                   m_subcpt_ui, *m_pion)),
       m_cpt_ui(m_subcpt_ui, m_status, m_tbl_speler, *m_speelbord, *m_pion) {
     m_speelbord->cpt_ui(m_cpt_ui);
+    new bordmenu(*m_speelbord, {.standen = [this] { toon_standen(); }});
 }
 
 cls_programma::~cls_programma() = default;
+
+frm_standen* cls_programma::standen() const {
+    return m_standen;
+}
+
+void cls_programma::toon_standen() {
+    if (!m_speelbord->teams_toegevoegd()) {
+        return;
+    }
+    if (!m_standen) {
+        // A window of its own, closed with the board and deleted when it closes.
+        m_standen =
+            new frm_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get());
+        QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_standen,
+                         &frm_standen::volg);
+    }
+    m_standen->show();
+    m_standen->raise();
+    m_standen->activateWindow();
+}
 
 void cls_programma::start() {
     m_speelbord->show();

@@ -5,14 +5,18 @@
 
 #include <memory>
 
+#include <QPointer>
+
 class frm_pion;
 class frm_speelbord;
+class frm_standen;
 
 // The whole program, made and wired in one place: the three records, the rules on them, the
 // hidden holder of the pawn pictures, the board window, and the facade between the windows and
 // the rules, which owns the add-teams dialog. The board drives the facade and the facade redraws
-// the board; both links are made here. Start-up keeps one for the life of the process, and each
-// test, the benchmark and the picture tool make their own. Needs a running QApplication.
+// the board; both links are made here, as are the board's menu and the standings window it
+// opens, which follows the board's redraws. Start-up keeps one for the life of the process, and
+// each test, the benchmark and the picture tool make their own. Needs a running QApplication.
 class cls_programma {
 public:
     cls_programma();
@@ -22,6 +26,8 @@ public:
 
     // Shows the board window and starts the one game, which opens the add-teams dialog above it.
     void start();
+    // Shows the standings over the years, once the teams are known; it changes nothing.
+    void toon_standen();
 
     cls_tbl_speler& tbl_speler() { return m_tbl_speler; }
     cls_tbl_speelbord& tbl_speelbord() { return m_tbl_speelbord; }
@@ -30,6 +36,8 @@ public:
     frm_pion& pion() { return *m_pion; }
     frm_speelbord& speelbord() { return *m_speelbord; }
     cls_cpt_ui& cpt_ui() { return m_cpt_ui; }
+    // The standings window while it is open, else nullptr.
+    frm_standen* standen() const;
 
 private:
     cls_tbl_speler m_tbl_speler;
@@ -39,4 +47,5 @@ private:
     std::unique_ptr<frm_pion> m_pion;
     std::unique_ptr<frm_speelbord> m_speelbord;
     cls_cpt_ui m_cpt_ui;
+    QPointer<frm_standen> m_standen;
 };

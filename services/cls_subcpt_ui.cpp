@@ -304,10 +304,18 @@ void cls_subcpt_ui::srvc_bereken_marktaandeel_per_systeem(std::string richting) 
 }
 
 void cls_subcpt_ui::srvc_bereken_marktaandeel_speler(per_team_double& marktaandeel_speler) {
-    const std::shared_ptr<cls_rij_speelbord> huidig = huidig_speelbord();
+    srvc_bereken_marktaandeel_speler(m_status.ronde(), marktaandeel_speler);
+}
+
+void cls_subcpt_ui::srvc_bereken_marktaandeel_speler(std::int16_t ronde,
+                                                     per_team_double& marktaandeel_speler) {
+    const std::shared_ptr<cls_rij_speelbord> bord = m_tbl_speelbord.rij(ronde);
+    if (!bord) {
+        throw std::logic_error("round " + std::to_string(ronde) + " has no board");
+    }
     for (std::int16_t v = 1; v <= aantal_vakken; ++v) {
         for (std::int16_t t = 1; t <= aantal_teams; ++t) {
-            const cls_systeem& systeem = cel(*huidig, v, t);
+            const cls_systeem& systeem = cel(*bord, v, t);
             if (systeem.aanwezig()) {
                 double& totaal =
                     marktaandeel_speler.at(static_cast<std::size_t>(systeem.speler_nummer()));

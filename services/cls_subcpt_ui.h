@@ -51,6 +51,8 @@ public:
     void srvc_bereken_marktaandeel_per_systeem(std::string richting);
     // Adds each present system's share to its owner's element; the caller passes zeros.
     void srvc_bereken_marktaandeel_speler(per_team_double& marktaandeel_speler);
+    // The same on the board of another round, 1 to the current one, as the history holds it.
+    void srvc_bereken_marktaandeel_speler(std::int16_t ronde, per_team_double& marktaandeel_speler);
     // Fills, by row number, each team's place, and by place, the team's row number; place 1 has
     // the largest total and equal totals keep row order.
     void srvc_bereken_score_volgorde(const per_team_double& marktaandeel_speler,

@@ -1,13 +1,15 @@
-// Renders the board window of a sample game (four teams, round 3) to a PNG, for the README.
+// Renders the board window of a sample game (four teams, round 3) to a PNG for the README, and
+// with a second file name, the standings of the same game played on to fiscal year 8.
 //
 // Rerun it from the repository root with
 //     cmake -S . -B build/tools && cmake --build build/tools --target corvanta_board_png
-// which builds this program (it is not part of the normal build) and writes docs/board.png
-// without a display (QT_QPA_PLATFORM=offscreen).
+// which builds this program (it is not part of the normal build) and writes docs/board.png and
+// docs/standings.png without a display (QT_QPA_PLATFORM=offscreen).
 
 #include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
+#include "ui/standen/frm_standen.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -35,7 +37,17 @@ void wissel(cls_programma& programma, std::initializer_list<std::pair<int, int>>
     }
 }
 
-int teken(const QString& uitvoer) {
+bool bewaar(QWidget& venster, const QString& uitvoer) {
+    // A chart lays itself out when the event loop comes round.
+    QApplication::processEvents();
+    if (!venster.grab().save(uitvoer, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(uitvoer));
+        return false;
+    }
+    return true;
+}
+
+int teken(const QString& bord_png, const QString& standen_png) {
     cls_programma programma;
     programma.start();
     programma.cpt_ui().srvc_voeg_speler_toe({"", "Northwind", "Greenleaf", "Bluewave", "Sunbeam"});
@@ -52,11 +64,22 @@ int teken(const QString& uitvoer) {
 
     // At its designed size, whatever screen the window would have fitted itself to.
     speelbord.resize(1016, 745);
-    if (!speelbord.grab().save(uitvoer, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(uitvoer));
+    if (!bewaar(speelbord, bord_png)) {
         return 1;
     }
-    return 0;
+    if (standen_png.isEmpty()) {
+        return 0;
+    }
+    // Five more years: Sunbeam spreads out, Northwind retreats to its strongest markets.
+    const std::initializer_list<std::pair<int, int>> jaren[] = {
+        {{4, 3}, {4, 4}}, {{4, 6}, {1, 4}, {1, 7}}, {{2, 2}, {3, 1}}, {{4, 7}, {4, 8}, {1, 2}}, {}};
+    for (const auto& jaar : jaren) {
+        speelbord.knp_vooruit_Click();
+        wissel(programma, jaar);
+    }
+    programma.toon_standen();
+    programma.standen()->resize(960, 600);
+    return bewaar(*programma.standen(), standen_png) ? 0 : 1;
 }
 
 } // namespace
@@ -64,12 +87,12 @@ int teken(const QString& uitvoer) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList argumenten = QApplication::arguments();
-    if (argumenten.size() != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argumenten.size() < 2 || argumenten.size() > 3) {
+        std::fprintf(stderr, "usage: %s BOARD.png [STANDINGS.png]\n", argv[0]);
         return 2;
     }
     try {
-        return teken(argumenten.at(1));
+        return teken(argumenten.at(1), argumenten.value(2));
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "%s\n", fout.what());
         return 1;

@@ -93,7 +93,7 @@ deb=$work/deb/corvanta_${version}_$(dpkg --print-architecture).deb
     fail "the package is not corvanta $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(sed 's/ ([^)]*)//g; s/, */\n/g' <<<"$depends")
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6; do
     grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 ! grep -Eq -- '-dev$|^cmake$|^g\+\+' <<<"$names" || fail "Depends names a build package: $depends"

@@ -1,14 +1,21 @@
 #include "spel_met_vensters.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/pion_plaatje.h"
+#include "ui/standen/frm_standen.h"
+#include "ui/standen/verloop.h"
 #include "ui/venster.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include <QAction>
+#include <QChartView>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QIcon>
+#include <QLineSeries>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace {
@@ -64,6 +71,42 @@ int rasterlijnen(const QImage& beeld, int x) {
         donker += qGray(beeld.pixel(x, y)) < lichtste - 6 ? 1 : 0;
     }
     return donker;
+}
+
+// The standings' lines by team row, once the chart has caught up with the game.
+QList<QLineSeries*> lijnen(spel_met_vensters& s) {
+    QApplication::processEvents();
+    QList<QLineSeries*> per_rij{nullptr};
+    auto* grafiek = s.programma.standen()->findChild<QChartView*>("grafiek_standen");
+    for (QAbstractSeries* lijn : grafiek->chart()->series()) {
+        per_rij.append(qobject_cast<QLineSeries*>(lijn));
+    }
+    return per_rij;
+}
+
+// Every line has a point per year: the team's total on that year's board, in percent; the
+// current year's as the scoreboard writes it.
+QString standen_kloppen(spel_met_vensters& s) {
+    const QList<QLineSeries*> lijn = lijnen(s);
+    const int ronde = s.status.ronde();
+    for (std::int16_t jaar = 1; jaar <= ronde; ++jaar) {
+        cls_subcpt_ui::per_team_double totaal{};
+        s.subcpt_ui.srvc_bereken_marktaandeel_speler(jaar, totaal);
+        for (int t = 1; t < lijn.size(); ++t) {
+            if (lijn[t]->count() != ronde ||
+                lijn[t]->at(jaar - 1) != QPointF(jaar, totaal[t] * 100)) {
+                return QString("team %1, year %2").arg(t).arg(jaar);
+            }
+        }
+    }
+    for (int r = 1; r < lijn.size(); ++r) {
+        const int t = s.speelbord.inverse_volgorde()[r];
+        if (procent_tekst(lijn[t]->at(ronde - 1).y()) !=
+            s.tekst(naam("tb_marktaandeel_speler", r))) {
+            return QString("team %1 on the scoreboard").arg(t);
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -513,6 +556,113 @@ private slots:
         QVERIFY(!s.pion.isVisible());
         QVERIFY(!s.systeem_dialoog());
         QCOMPARE(s.status.vak_nummer(), 0);
+    }
+
+    // The standings follow the game, one point per year per team, without being reopened: a
+    // forward adds a point, a rewind drops one, placing moves the current one, a rename renames
+    // the line. Each line is drawn in its pawn's colour and says on hover what the scoreboard
+    // said.
+    void standen_volgen() {
+        spel_met_vensters s;
+        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, {4, "Delta"}});
+        s.wissel(1, {1, 2});
+        s.programma.toon_standen();
+        QCOMPARE(standen_kloppen(s), QString());
+        const std::pair<int, std::vector<int>> zetten[] = {
+            {2, {3, 4}}, {1, {2}}, {5, {4, 1}}, {3, {1}}, {9, {2, 3}}};
+        for (const auto& [vak, rijen] : zetten) {
+            s.wissel(vak, rijen);
+            QCOMPARE(standen_kloppen(s), QString());
+            s.vooruit();
+            QCOMPARE(standen_kloppen(s), QString());
+        }
+        s.achteruit();
+        QCOMPARE(lijnen(s)[1]->count(), 5);
+        QCOMPARE(standen_kloppen(s), QString());
+        QTest::keyClicks(s.op_bord<QLineEdit>("tb_naam_speler_2"), "!");
+        const int hernoemd = s.speelbord.inverse_volgorde()[2];
+        QCOMPARE(lijnen(s)[hernoemd]->name(), s.tekst("tb_naam_speler_2"));
+        for (int t = 1; t <= 4; ++t) {
+            QCOMPARE(lijnen(s)[t]->color(), s.pion.im_pion(4 * t - 3).toImage().pixelColor(9, 9));
+        }
+        // A press reads the last years' boards only: a change to year 1's board stays unseen.
+        s.tbl_speelbord.rij(1)->systeem(1, 1)->marktaandeel(5);
+        s.vooruit();
+        QCOMPARE_LT(lijnen(s)[1]->at(0).y(), 500);
+        QCOMPARE(s.programma.standen()->tip(1, 2),
+                 QString("Alfa, fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
+    }
+
+    // Ctrl+H and the board's context menu open the standings once the teams are known, not
+    // before. In them, F11 fills the screen and gives it back, Escape leaves full screen and then
+    // closes them, and Ctrl+C puts the chart on the clipboard as a picture.
+    void standen_openen() {
+        spel_met_vensters s;
+        const auto ctrl_h = [&s] {
+            s.speelbord.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&s.speelbord));
+            QTest::keyClick(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
+        };
+        ctrl_h();
+        QVERIFY(!s.programma.standen());
+        s.teams({{1, "A"}, {3, "C"}});
+        ctrl_h();
+        frm_standen* standen = s.programma.standen();
+        QVERIFY(standen);
+        QCOMPARE(standen->windowTitle(), "standings");
+        QVERIFY(standen->findChild<QWidget*>("grafiek_standen"));
+        standen->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), standen);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(standen, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->image().size(), standen->size());
+        QTest::keyClick(standen, Qt::Key_F11);
+        QTRY_VERIFY(standen->isFullScreen());
+        QVERIFY(!s.speelbord.isFullScreen());
+        QTest::keyClick(standen, Qt::Key_Escape);
+        QTRY_VERIFY(!standen->isFullScreen());
+        QTest::keyClick(standen, Qt::Key_Escape);
+        QTRY_VERIFY(!s.programma.standen());
+        QStringList menu;
+        for (QAction* a : s.speelbord.actions()) {
+            menu << a->text() + " " + a->shortcut().toString();
+        }
+        QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11"}));
+        s.speelbord.actions().first()->trigger();
+        QVERIFY(s.programma.standen());
+        QCOMPARE(s.status.ronde(), 1);
+    }
+
+    // A long game's line: after any sequence of changes its points are those drawn anew from
+    // its values, each run of years as its lowest and highest in their order, never more than
+    // Qt Charts can redraw at a press.
+    void verloop_dunt_uit() {
+        QLineSeries lijn, opnieuw;
+        verloop v(lijn), vers(opnieuw);
+        QRandomGenerator rng(7);
+        std::vector<double> waarden;
+        for (int zet = 0; zet < 3000; ++zet) {
+            const int keuze = rng.bounded(10);
+            if (keuze < 7 || waarden.empty()) {
+                for (int i = 0, n = rng.bounded(1, 40); i < n; ++i) {
+                    waarden.push_back(rng.bounded(900.0));
+                    v.zet(static_cast<int>(waarden.size()), waarden.back());
+                }
+            } else if (keuze < 8) {
+                waarden.back() = rng.bounded(900.0);
+                v.zet(static_cast<int>(waarden.size()), waarden.back());
+            } else {
+                waarden.resize(waarden.size() -
+                               std::min<std::size_t>(waarden.size() - 1, rng.bounded(1, 60)));
+                v.kort_in(static_cast<int>(waarden.size()));
+            }
+            v.toon();
+            QCOMPARE_LE(lijn.count(), 2 * verloop::meeste_runs);
+        }
+        vers.vul(waarden);
+        vers.toon();
+        QCOMPARE(lijn.points(), opnieuw.points());
+        QCOMPARE_GT(waarden.size(), std::size_t{5000});
     }
 };
 

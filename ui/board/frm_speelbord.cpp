@@ -24,7 +24,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace {
 
@@ -155,6 +154,7 @@ void frm_speelbord::Form_Load() {
 }
 
 void frm_speelbord::initialiseer() {
+    m_teams_toegevoegd = true;
     const std::int16_t n = m_tbl_speler.aantal_rijen();
     for (std::int16_t t = 1; t <= n; ++t) {
         element(m_tb_naam_speler, t).show();
@@ -178,6 +178,7 @@ void frm_speelbord::refresh_me() {
     }
     teken_scorebord();
     teken_vakken();
+    emit getekend();
 }
 
 // The teams by their totals, the leader in row 1.
@@ -292,16 +293,6 @@ void frm_speelbord::verbind_handlers() {
         connect(&element(m_tb_naam_speler, r), &QLineEdit::textChanged, this,
                 bewaak([this, r] { tb_naam_speler_Change(r); }));
     }
-    // For a projector: F11 fills the screen with the window in front and gives it back; from a
-    // dialog, that is the board. Escape on the board gives it back too.
-    auto* volledig_scherm = new QShortcut(Qt::Key_F11, this);
-    volledig_scherm->setContext(Qt::ApplicationShortcut);
-    connect(volledig_scherm, &QShortcut::activated, this, bewaak([this] {
-                vensterplaats* voor = vensterplaats::van(QApplication::activeWindow());
-                (voor ? voor : m_plaats)->wissel_volledig_scherm();
-            }));
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this,
-            bewaak([this] { m_plaats->verlaat_volledig_scherm(); }));
 }
 
 cls_cpt_ui& frm_speelbord::facade() const {
@@ -347,7 +338,12 @@ void frm_speelbord::tb_naam_speler_Change(int Index) {
     if (!rij) {
         throw std::logic_error("scoreboard row " + std::to_string(Index) + " shows no team");
     }
-    rij->speler_naam(naam.text().toStdString());
+    // A redraw writes every name back unchanged; only a new name is news to the other views.
+    const std::string nieuw = naam.text().toStdString();
+    if (rij->speler_naam() != nieuw) {
+        rij->speler_naam(nieuw);
+        emit getekend();
+    }
 }
 
 void frm_speelbord::Form_Unload(int& cancel) {

@@ -63,8 +63,14 @@ public:
     const QLabel& lbl_vak_nummer(int v) const;
     // The board's size against its designed size; the dialogs open at it too.
     double schaal() const;
+    // Whether the add-teams dialog has been answered and the scoreboard set up.
+    bool teams_toegevoegd() const { return m_teams_toegevoegd; }
 
     void setVisible(bool zichtbaar) override;
+
+signals:
+    // After every redraw and every rename, for the views that follow the game with the board.
+    void getekend();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -95,6 +101,7 @@ private:
     achtergrond_rand m_rand;
     vensterplaats* m_plaats;
     double m_schaal = 1;
+    bool m_teams_toegevoegd = false;
     // Where the board stands in the window, in pixels; the rest is margin.
     QRect m_bord;
 

@@ -7,3 +7,6 @@
 // Throws std::domain_error for a share that is not a finite number and std::overflow_error when
 // the rounded percentage does not fit the game's 16-bit Integer.
 QString percentage_tekst(double aandeel);
+
+// The same for a share already in percent, aandeel * 100.
+QString procent_tekst(double procent);

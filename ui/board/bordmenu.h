@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+
+class QAction;
+class frm_speelbord;
+
+// The board's keys and its context menu, beside its own controls, which stay as designed: the
+// right mouse button anywhere on the board, a name box aside, offers the standings over the
+// years (Ctrl+H) and full screen (F11). F11 works from every window of the program and fills
+// the screen with the one in front, a dialog's being the board's; Escape on the board leaves
+// full screen.
+class bordmenu : public QObject {
+    Q_OBJECT
+
+public:
+    struct handelingen {
+        std::function<void()> standen;
+    };
+
+    bordmenu(frm_speelbord& bord, handelingen doe);
+
+private:
+    QAction* voeg_toe(const char* tekst, QKeySequence toets, std::function<void()> doe);
+
+    frm_speelbord& m_bord;
+};
