@@ -3,7 +3,9 @@
 #include "ui/board/bordmenu.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
+#include "ui/klas/frm_klas.h"
 #include "ui/standen/frm_standen.h"
+#include "ui/venster.h"
 
 cls_programma::cls_programma()
     : m_pion(std::make_unique<frm_pion>()),
@@ -11,13 +13,33 @@ cls_programma::cls_programma()
                                                   m_subcpt_ui, *m_pion)),
       m_cpt_ui(m_subcpt_ui, m_status, m_tbl_speler, *m_speelbord, *m_pion) {
     m_speelbord->cpt_ui(m_cpt_ui);
-    new bordmenu(*m_speelbord, {.standen = [this] { toon_standen(); }});
+    new bordmenu(*m_speelbord,
+                 {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});
 }
 
 cls_programma::~cls_programma() = default;
 
 frm_standen* cls_programma::standen() const {
     return m_standen;
+}
+
+frm_klas* cls_programma::klas() const {
+    return m_klas;
+}
+
+void cls_programma::wissel_klas() {
+    if (m_klas) {
+        m_klas->close();
+        return;
+    }
+    if (!m_speelbord->teams_toegevoegd()) {
+        return;
+    }
+    m_klas = new frm_klas(*m_pion, m_speelbord.get());
+    QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_klas, &frm_klas::toon);
+    m_klas->toon(m_speelbord->beeld());
+    vensterplaats::van(m_klas)->vol_op_ander_scherm(*m_speelbord);
+    m_klas->show();
 }
 
 void cls_programma::toon_standen() {

@@ -9,14 +9,16 @@
 
 class frm_pion;
 class frm_speelbord;
+class frm_klas;
 class frm_standen;
 
 // The whole program, made and wired in one place: the three records, the rules on them, the
 // hidden holder of the pawn pictures, the board window, and the facade between the windows and
 // the rules, which owns the add-teams dialog. The board drives the facade and the facade redraws
-// the board; both links are made here, as are the board's menu and the standings window it
-// opens, which follows the board's redraws. Start-up keeps one for the life of the process, and
-// each test, the benchmark and the picture tool make their own. Needs a running QApplication.
+// the board; both links are made here, as are the board's menu and the two views it opens,
+// the standings and the class view, which follow the board's redraws. Start-up keeps one for the
+// life of the process, and each test, the benchmark and the picture tool make their own. Needs a
+// running QApplication.
 class cls_programma {
 public:
     cls_programma();
@@ -28,6 +30,9 @@ public:
     void start();
     // Shows the standings over the years, once the teams are known; it changes nothing.
     void toon_standen();
+    // Opens the class view, once the teams are known, or closes it. With a second screen it
+    // fills the one the board is not on.
+    void wissel_klas();
 
     cls_tbl_speler& tbl_speler() { return m_tbl_speler; }
     cls_tbl_speelbord& tbl_speelbord() { return m_tbl_speelbord; }
@@ -36,8 +41,9 @@ public:
     frm_pion& pion() { return *m_pion; }
     frm_speelbord& speelbord() { return *m_speelbord; }
     cls_cpt_ui& cpt_ui() { return m_cpt_ui; }
-    // The standings window while it is open, else nullptr.
+    // The standings window and the class view while they are open, else nullptr.
     frm_standen* standen() const;
+    frm_klas* klas() const;
 
 private:
     cls_tbl_speler m_tbl_speler;
@@ -48,4 +54,5 @@ private:
     std::unique_ptr<frm_speelbord> m_speelbord;
     cls_cpt_ui m_cpt_ui;
     QPointer<frm_standen> m_standen;
+    QPointer<frm_klas> m_klas;
 };

@@ -1,14 +1,16 @@
-// Renders the board window of a sample game (four teams, round 3) to a PNG for the README, and
-// with a second file name, the standings of the same game played on to fiscal year 8.
+// Renders the board window of a sample game (four teams, round 3) to a PNG for the README; with
+// more file names, the standings of the same game played on to fiscal year 8, and the class
+// view of round 3 at 1920 x 1080.
 //
 // Rerun it from the repository root with
 //     cmake -S . -B build/tools && cmake --build build/tools --target corvanta_board_png
 // which builds this program (it is not part of the normal build) and writes docs/board.png and
-// docs/standings.png without a display (QT_QPA_PLATFORM=offscreen).
+// docs/standings.png and docs/class-view.png without a display (QT_QPA_PLATFORM=offscreen).
 
 #include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
+#include "ui/klas/frm_klas.h"
 #include "ui/standen/frm_standen.h"
 
 #include <cstdint>
@@ -47,7 +49,7 @@ bool bewaar(QWidget& venster, const QString& uitvoer) {
     return true;
 }
 
-int teken(const QString& bord_png, const QString& standen_png) {
+int teken(const QString& bord_png, const QString& standen_png, const QString& klas_png) {
     cls_programma programma;
     programma.start();
     programma.cpt_ui().srvc_voeg_speler_toe({"", "Northwind", "Greenleaf", "Bluewave", "Sunbeam"});
@@ -66,6 +68,13 @@ int teken(const QString& bord_png, const QString& standen_png) {
     speelbord.resize(1016, 745);
     if (!bewaar(speelbord, bord_png)) {
         return 1;
+    }
+    if (!klas_png.isEmpty()) {
+        programma.wissel_klas();
+        programma.klas()->resize(frm_klas::ontworpen);
+        if (!bewaar(*programma.klas(), klas_png)) {
+            return 1;
+        }
     }
     if (standen_png.isEmpty()) {
         return 0;
@@ -87,12 +96,12 @@ int teken(const QString& bord_png, const QString& standen_png) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList argumenten = QApplication::arguments();
-    if (argumenten.size() < 2 || argumenten.size() > 3) {
-        std::fprintf(stderr, "usage: %s BOARD.png [STANDINGS.png]\n", argv[0]);
+    if (argumenten.size() < 2 || argumenten.size() > 4) {
+        std::fprintf(stderr, "usage: %s BOARD.png [STANDINGS.png [CLASS-VIEW.png]]\n", argv[0]);
         return 2;
     }
     try {
-        return teken(argumenten.at(1), argumenten.value(2));
+        return teken(argumenten.at(1), argumenten.value(2), argumenten.value(3));
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "%s\n", fout.what());
         return 1;

@@ -94,6 +94,18 @@ void vensterplaats::verlaat_volledig_scherm() {
     m_venster.setWindowState(m_venster.windowState() & ~Qt::WindowFullScreen);
 }
 
+bool vensterplaats::vol_op_ander_scherm(const QWidget& ander) {
+    for (QScreen* scherm : QGuiApplication::screens()) {
+        if (scherm != ander.screen()) {
+            m_venster.setScreen(scherm);
+            m_venster.setGeometry(scherm->geometry());
+            m_venster.setWindowState(Qt::WindowFullScreen);
+            return true;
+        }
+    }
+    return false;
+}
+
 vensterplaats* vensterplaats::van(QWidget* venster) {
     return venster ? venster->findChild<vensterplaats*>(QString(), Qt::FindDirectChildrenOnly)
                    : nullptr;

@@ -40,6 +40,9 @@ public:
 
     void wissel_volledig_scherm();
     void verlaat_volledig_scherm();
+    // Full screen on a screen that the other window is not on, when the computer has one; says
+    // whether it had. Before the first show.
+    bool vol_op_ander_scherm(const QWidget& ander);
 
     // The one of this window, or nullptr.
     static vensterplaats* van(QWidget* venster);

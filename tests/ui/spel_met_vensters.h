@@ -7,6 +7,7 @@
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
+#include "ui/klas/frm_klas.h"
 
 #include <algorithm>
 #include <vector>
@@ -38,7 +39,7 @@ struct spel_met_vensters {
         programma.start();
     }
 
-    template <class T = QWidget> T* in(QWidget& venster, const QString& naam) const {
+    template <class T = QWidget> T* in(const QWidget& venster, const QString& naam) const {
         return venster.findChild<T*>(naam);
     }
     template <class T = QWidget> T* op_bord(const QString& naam) const {
@@ -84,6 +85,46 @@ struct spel_met_vensters {
     }
     void wissel(int v, const std::vector<int>& rijen) {
         klik(in(*wissel_open(v, rijen), "knp_voeg_systeem_toe"));
+    }
+
+    // Where the open class view shows other than the board: the year, each scoreboard row's
+    // pawn, name and total, each slot's pawn and share. Empty when they agree.
+    QString klas_anders_dan_bord() const {
+        QWidget* klas = programma.klas();
+        const auto pion = [](const QWidget* w) {
+            return static_cast<const QLabel*>(w)->pixmap().cacheKey();
+        };
+        const auto tekst = [this](const QString& naam) {
+            const QLineEdit* vak = op_bord<QLineEdit>(naam);
+            return vak->isVisibleTo(&speelbord) ? vak->text() : QString();
+        };
+        QStringList anders;
+        const auto vergelijk = [&](const QString& wat, const auto& bord, const auto& klas) {
+            if (bord != klas) {
+                anders << wat;
+            }
+        };
+        vergelijk("year", op_bord<QLabel>("lbl_ronde_nummer")->text(),
+                  in<QLabel>(*klas, "lbl_ronde_nummer")->text());
+        for (int r = 1; r <= 4; ++r) {
+            const bool getoond =
+                op_bord("tb_naam_speler_" + QString::number(r))->isVisibleTo(&speelbord);
+            const auto n = QString::number(r);
+            vergelijk("name " + n, tekst("tb_naam_speler_" + n),
+                      in(*klas, "lbl_naam_speler_" + n)->accessibleDescription());
+            vergelijk("total " + n, tekst("tb_marktaandeel_speler_" + n),
+                      in<QLabel>(*klas, "lbl_marktaandeel_speler_" + n)->text());
+            vergelijk("pawn " + n, getoond ? pion(op_bord("im_pion_speler_" + n)) : 0,
+                      pion(in(*klas, "im_pion_speler_" + n)));
+        }
+        for (int i = 4; i <= 39; ++i) {
+            const auto n = QString::number(i);
+            vergelijk("share " + n, tekst("tb_marktaandeel_systeem_" + n),
+                      in<QLabel>(*klas, "lbl_marktaandeel_systeem_" + n)->text());
+            vergelijk("slot " + n, pion(op_bord("im_nieuw_" + n)),
+                      pion(in(*klas, "im_nieuw_" + n)));
+        }
+        return anders.join(", ");
     }
 };
 

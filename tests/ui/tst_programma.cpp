@@ -29,7 +29,7 @@ public:
     explicit venster_handen(unsigned zaad) : m_rng(zaad) {}
 
     // Teams go into random boxes, under random names; one game in eight closes the add-teams
-    // dialog unused, and its board is never drawn.
+    // dialog unused, and its board is never drawn. The class view follows the game throughout.
     void begin() {
         std::vector<std::pair<int, QString>> namen;
         for (int box = 1; box <= 4; ++box) {
@@ -38,6 +38,7 @@ public:
             }
         }
         kies(0, 7) == 0 ? (void)s.cpt_ui.voeg_speler_toe().close() : s.teams(namen);
+        s.programma.wissel_klas();
     }
 
     int aantal_teams() const { return s.tbl_speler.aantal_rijen(); }
@@ -82,7 +83,11 @@ public:
             return QString("round %1, expected %2").arg(s.status.ronde()).arg(m_ronde);
         }
         // Until the first redraw, the board shows as laid out.
-        return s.op_bord<QLabel>("lbl_ronde_nummer")->text().isEmpty() ? "" : controleer_bord();
+        if (s.op_bord<QLabel>("lbl_ronde_nummer")->text().isEmpty()) {
+            return {};
+        }
+        const QString klas = s.klas_anders_dan_bord();
+        return klas.isEmpty() ? controleer_bord() : "the class view shows another " + klas;
     }
 
     spel_met_vensters s;

@@ -627,10 +627,97 @@ private slots:
         for (QAction* a : s.speelbord.actions()) {
             menu << a->text() + " " + a->shortcut().toString();
         }
-        QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11"}));
+        QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11",
+                                    "class view F5"}));
         s.speelbord.actions().first()->trigger();
         QVERIFY(s.programma.standen());
         QCOMPARE(s.status.ronde(), 1);
+    }
+
+    // F5 and the board's menu open the class view once the teams are in, F5 again closes it.
+    // With a second screen it fills the one the board is not on, and the board stays where it
+    // was, in front. Nothing in it takes the focus; Escape leaves full screen and then closes
+    // it, and F11 in it fills the screen again.
+    void klas_openen() {
+        spel_met_vensters s(QGuiApplication::screens().at(1));
+        const auto f5 = [&s] {
+            s.speelbord.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &s.speelbord);
+            QTest::keyClick(&s.speelbord, Qt::Key_F5);
+        };
+        f5();
+        QVERIFY(!s.programma.klas());
+        s.teams({{2, "B"}});
+        const QRect bord = s.speelbord.geometry();
+        f5();
+        frm_klas* klas = s.programma.klas();
+        QVERIFY(klas);
+        QCOMPARE(klas->windowTitle(), "class view");
+        QScreen* projector = QGuiApplication::screens().at(0);
+        QTRY_COMPARE(klas->geometry(), projector->geometry());
+        QVERIFY(klas->isFullScreen());
+        QCOMPARE(s.speelbord.geometry(), bord);
+        QCOMPARE(QApplication::activeWindow(), &s.speelbord);
+        for (const QWidget* c : klas->findChildren<QWidget*>()) {
+            QCOMPARE(c->focusPolicy(), Qt::NoFocus);
+        }
+        f5();
+        QTRY_VERIFY(!s.programma.klas());
+        s.speelbord.actions().last()->trigger();
+        klas = s.programma.klas();
+        QVERIFY(klas);
+        klas->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), klas);
+        QTest::keyClick(klas, Qt::Key_Escape);
+        QTRY_VERIFY(!klas->isFullScreen());
+        QTest::keyClick(klas, Qt::Key_F11);
+        QTRY_VERIFY(klas->isFullScreen());
+        QTest::keyClick(klas, Qt::Key_Escape);
+        QTest::keyClick(klas, Qt::Key_Escape);
+        QTRY_VERIFY(!s.programma.klas());
+    }
+
+    // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
+    // total stand at least 1/25 of the screen's height, the year's taller; every text fits its
+    // place and no two overlap; a long name is cut at its end.
+    void klas_leesbaar() {
+        spel_met_vensters s(QGuiApplication::screens().at(1));
+        const QString lang = "Internationale Handelsmaatschappij";
+        s.teams({{1, lang}, {2, "B"}, {3, "C"}, {4, "D"}});
+        for (int v = 1; v <= 9; ++v) {
+            s.wissel(v, {1, 2, 3, 4});
+        }
+        s.programma.wissel_klas();
+        const frm_klas& klas = *s.programma.klas();
+        QTRY_COMPARE(klas.size(), QSize(1920, 1080));
+        const auto cijfers = [](const QWidget* c) {
+            return QFontMetrics(c->font()).tightBoundingRect("0123456789").height();
+        };
+        QStringList te_klein, te_smal, overlap;
+        const QList<QLabel*> labels = klas.findChildren<QLabel*>();
+        for (const QLabel* c : labels) {
+            if (c->objectName().contains("marktaandeel") && cijfers(c) < 1080 / 25) {
+                te_klein << c->objectName();
+            }
+            if (QFontMetrics(c->font()).horizontalAdvance(c->text()) > c->width()) {
+                te_smal << c->objectName();
+            }
+            for (const QLabel* ander : labels) {
+                if (c < ander && c->geometry().intersects(ander->geometry())) {
+                    overlap << c->objectName() + " over " + ander->objectName();
+                }
+            }
+        }
+        QCOMPARE(te_klein.join(", "), QString());
+        QCOMPARE(te_smal.join(", "), QString());
+        QCOMPARE(overlap.join(", "), QString());
+        qInfo("digits %d px tall in a share, %d in the year, on a screen 1080 high",
+              cijfers(s.in(klas, "lbl_marktaandeel_systeem_7")),
+              cijfers(s.in(klas, "lbl_ronde_nummer")));
+        QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
+        const QString naam = s.in<QLabel>(klas, "lbl_naam_speler_1")->text();
+        QVERIFY2(naam.endsWith(QChar(0x2026)) && lang.startsWith(naam.chopped(1)),
+                 qPrintable(naam));
     }
 
     // A long game's line: after any sequence of changes its points are those drawn anew from

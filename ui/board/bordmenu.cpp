@@ -26,6 +26,8 @@ bordmenu::bordmenu(frm_speelbord& bord, handelingen doe) : QObject(&bord), m_bor
         (voor ? voor : vensterplaats::van(&m_bord))->wissel_volledig_scherm();
     });
     volledig->setShortcutContext(Qt::ApplicationShortcut);
+    voeg_toe("class view", QKeySequence(Qt::Key_F5), doe.klas)
+        ->setShortcutContext(Qt::ApplicationShortcut);
     connect(new QShortcut(Qt::Key_Escape, &m_bord), &QShortcut::activated, this,
             bewaak([this] { vensterplaats::van(&m_bord)->verlaat_volledig_scherm(); }));
 }

@@ -9,15 +9,17 @@ class frm_speelbord;
 
 // The board's keys and its context menu, beside its own controls, which stay as designed: the
 // right mouse button anywhere on the board, a name box aside, offers the standings over the
-// years (Ctrl+H) and full screen (F11). F11 works from every window of the program and fills
-// the screen with the one in front, a dialog's being the board's; Escape on the board leaves
-// full screen.
+// years (Ctrl+H), full screen (F11) and the class view (F5). F11 works from every window of the
+// program and fills the screen with the one in front, a dialog's being the board's; F5 opens
+// and closes the class view from the board and from the class view itself. Escape on the board
+// leaves full screen.
 class bordmenu : public QObject {
     Q_OBJECT
 
 public:
     struct handelingen {
         std::function<void()> standen;
+        std::function<void()> klas;
     };
 
     bordmenu(frm_speelbord& bord, handelingen doe);

@@ -44,19 +44,10 @@ template <class T, std::size_t N> T& element(const std::array<T*, N>& controls, 
     return *control;
 }
 
-template <class T> const T& vereist(const std::shared_ptr<T>& verwijzing, const char* wat) {
-    if (!verwijzing) {
-        throw std::logic_error(std::string("the board window needs ") + wat +
-                               ", but the reference is empty");
-    }
-    return *verwijzing;
-}
-
 // Setting a text leaves the cursor at its end, so a name longer than its box would show its
 // end, shifting at every redraw; the beginning says whose it is. A name that is already there
 // is not set again: that would only move the cursor there and back and repaint the box.
-void toon_naam(QLineEdit& vak, const std::string& naam) {
-    const QString tekst = QString::fromStdString(naam);
+void toon_naam(QLineEdit& vak, const QString& tekst) {
     if (vak.text() != tekst) {
         vak.setText(tekst);
     }
@@ -161,7 +152,7 @@ void frm_speelbord::initialiseer() {
         element(m_im_pion_speler, t).show();
         element(m_tb_marktaandeel_speler, t).show();
         const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
-        toon_naam(element(m_tb_naam_speler, t), team.speler_naam());
+        toon_naam(element(m_tb_naam_speler, t), QString::fromStdString(team.speler_naam()));
         element(m_im_pion_speler, t).setPixmap(m_pion.im_pion(team.pion_nummer()));
     }
 }
@@ -176,50 +167,40 @@ void frm_speelbord::refresh_me() {
     } else {
         disable_toevoegen_systeem();
     }
-    teken_scorebord();
-    teken_vakken();
-    emit getekend();
+    const bordbeeld nu = beeld();
+    teken_scorebord(nu);
+    teken_vakken(nu);
+    emit getekend(nu);
 }
 
-// The teams by their totals, the leader in row 1.
-void frm_speelbord::teken_scorebord() {
-    cls_subcpt_ui::per_team_double marktaandeel_speler{};
-    cls_subcpt_ui::per_team_int speler_volgorde{};
-    m_subcpt_ui.srvc_bereken_marktaandeel_speler(marktaandeel_speler);
-    m_subcpt_ui.srvc_bereken_score_volgorde(marktaandeel_speler, speler_volgorde,
-                                            m_inverse_volgorde);
-    const std::int16_t n = m_tbl_speler.aantal_rijen();
-    for (std::int16_t t = 1; t <= n; ++t) {
-        const std::int16_t r = speler_volgorde.at(static_cast<std::size_t>(t));
-        const cls_rij_speler& team = vereist(m_tbl_speler.rij(t), "a team row");
-        element(m_tb_marktaandeel_speler, r)
-            .setText(percentage_tekst(marktaandeel_speler.at(static_cast<std::size_t>(t))));
-        toon_naam(element(m_tb_naam_speler, r), team.speler_naam());
-        element(m_im_pion_speler, r).setPixmap(m_pion.im_pion(team.pion_nummer()));
+bordbeeld frm_speelbord::beeld() {
+    return lees_bordbeeld(m_tbl_speler, m_tbl_speelbord, m_status, m_subcpt_ui, m_inverse_volgorde);
+}
+
+void frm_speelbord::teken_scorebord(const bordbeeld& beeld) {
+    for (std::size_t r = 1; r <= beeld.scorebord.size(); ++r) {
+        const bordbeeld::regel& rij = beeld.scorebord[r - 1];
+        const int ri = static_cast<int>(r);
+        element(m_tb_marktaandeel_speler, ri).setText(rij.aandeel);
+        toon_naam(element(m_tb_naam_speler, ri), rij.naam);
+        element(m_im_pion_speler, ri).setPixmap(m_pion.im_pion(rij.pion));
     }
 }
 
-// Each square's systems on its lines from the top, in team-number order, without gaps.
-void frm_speelbord::teken_vakken() {
-    for (int i = 4; i <= 39; ++i) {
-        element(m_im_nieuw, i).clear();
-        element(m_tb_marktaandeel_systeem, i).hide();
-    }
-    const cls_rij_speelbord& bord =
-        vereist(m_tbl_speelbord.rij(m_status.ronde()), "the board of the current round");
-    for (std::int16_t v = 1; v <= 9; ++v) {
-        int k = 0;
-        for (std::int16_t w = 1; w <= 4; ++w) {
-            const cls_systeem& cel = vereist(bord.systeem(v, w), "a system cell");
-            if (!cel.aanwezig()) {
+void frm_speelbord::teken_vakken(const bordbeeld& beeld) {
+    for (int v = 1; v <= 9; ++v) {
+        for (int k = 1; k <= 4; ++k) {
+            const int i = ontwerp_speelbord::slot_op(v, k);
+            const bordbeeld::regel& regel =
+                beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
+            QLineEdit& aandeel = element(m_tb_marktaandeel_systeem, i);
+            if (regel.pion == 0) {
+                element(m_im_nieuw, i).clear();
+                aandeel.hide();
                 continue;
             }
-            const int i = ontwerp_speelbord::slot_op(v, ++k);
-            const cls_rij_speler& eigenaar =
-                vereist(m_tbl_speler.rij(cel.speler_nummer()), "the team that owns a system");
-            element(m_im_nieuw, i).setPixmap(m_pion.im_pion(eigenaar.pion_nummer()));
-            QLineEdit& aandeel = element(m_tb_marktaandeel_systeem, i);
-            aandeel.setText(percentage_tekst(cel.marktaandeel()));
+            element(m_im_nieuw, i).setPixmap(m_pion.im_pion(regel.pion));
+            aandeel.setText(regel.aandeel);
             aandeel.show();
         }
     }
@@ -342,7 +323,7 @@ void frm_speelbord::tb_naam_speler_Change(int Index) {
     const std::string nieuw = naam.text().toStdString();
     if (rij->speler_naam() != nieuw) {
         rij->speler_naam(nieuw);
-        emit getekend();
+        emit getekend(beeld());
     }
 }
 

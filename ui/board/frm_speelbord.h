@@ -2,6 +2,7 @@
 
 #include "services/cls_subcpt_ui.h"
 #include "ui/board/achtergrond_rand.h"
+#include "ui/board/bordbeeld.h"
 #include "ui/indeling.h"
 
 #include <array>
@@ -63,14 +64,17 @@ public:
     const QLabel& lbl_vak_nummer(int v) const;
     // The board's size against its designed size; the dialogs open at it too.
     double schaal() const;
+    // What the board shows now, worked out afresh from the records.
+    bordbeeld beeld();
     // Whether the add-teams dialog has been answered and the scoreboard set up.
     bool teams_toegevoegd() const { return m_teams_toegevoegd; }
 
     void setVisible(bool zichtbaar) override;
 
 signals:
-    // After every redraw and every rename, for the views that follow the game with the board.
-    void getekend();
+    // After every redraw and every rename, with what the board shows, for the views that follow
+    // the game with the board.
+    void getekend(const bordbeeld& beeld);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,8 +84,8 @@ protected:
 
 private:
     void Form_Load();
-    void teken_scorebord();
-    void teken_vakken();
+    void teken_scorebord(const bordbeeld& beeld);
+    void teken_vakken(const bordbeeld& beeld);
     void neem_controls();
     void zet_tabvolgorde();
     void verbind_handlers();

@@ -44,7 +44,7 @@ constexpr double nummer = 18;
 // frame, number, pawns, heading and, topmost, its line), then the text boxes and buttons. The
 // rows of an array give its first element's rectangle.
 // clang-format off
-constexpr std::array tabel{
+inline constexpr std::array tabel{
     // name                              kind             left, top, width, height  pt      caption         accessible name  indexes, place
     ontwerp{"im_background",             soort::plaatje,  {0, 0, 15255, 11175},     0,      "",             "board picture"},
     ontwerp{"shp_background_scoreboard", soort::kader,    {960, 2760, 3375, 2175},  0,      "",             "scoreboard background"},

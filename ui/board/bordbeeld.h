@@ -1,0 +1,43 @@
+#pragma once
+
+#include "services/cls_subcpt_ui.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+// What the board shows of the game, worked out once per redraw from the records, so that every
+// view of it shows the same: the round; the teams in score order, the leader first, with pawn,
+// name and total share; and each square's systems line by line from the top, in team-number
+// order without gaps, with pawn and share. Shares are whole percent as the board writes them.
+struct bordbeeld {
+    struct regel {
+        std::int16_t pion = 0; // the pawn number; 0 on an empty line
+        QString naam;          // on the scoreboard only
+        QString aandeel;
+    };
+
+    std::int16_t ronde = 0;
+    std::vector<regel> scorebord;                  // scoreboard row r at r - 1
+    std::array<std::array<regel, 4>, 10> vakken{}; // square v's line k at [v][k - 1]
+};
+
+// Asks the rules for the team totals and the score order, which also rewrites inverse_volgorde
+// for the scoreboard rows of the teams, and reads the current board.
+bordbeeld lees_bordbeeld(const cls_tbl_speler& tbl_speler, const cls_tbl_speelbord& tbl_speelbord,
+                         const cls_status& status, cls_subcpt_ui& subcpt_ui,
+                         cls_subcpt_ui::per_team_int& inverse_volgorde);
+
+// The object a reference names; an empty one is an error, never a null dereference.
+template <class T> const T& vereist(const std::shared_ptr<T>& verwijzing, const char* wat) {
+    if (!verwijzing) {
+        throw std::logic_error(std::string("the board needs ") + wat +
+                               ", but the reference is empty");
+    }
+    return *verwijzing;
+}

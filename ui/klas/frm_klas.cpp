@@ -1,0 +1,175 @@
+#include "ui/klas/frm_klas.h"
+
+#include "services/cls_applicatie.h"
+#include "ui/board/ontwerp_speelbord.h"
+#include "ui/dialogs/frm_pion.h"
+#include "ui/lettertype.h"
+#include "ui/venster.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPalette>
+#include <QShortcut>
+
+namespace {
+
+// The layout in pixels at 1920 x 1080, written as twips like every layout of the program.
+constexpr QRect px(int links, int boven, int breedte, int hoogte) {
+    return {15 * links, 15 * boven, 15 * breedte, 15 * hoogte};
+}
+constexpr QPoint px(int x, int y) {
+    return {15 * x, 15 * y};
+}
+
+// Squares three by three; within one, its four lines two by two, line 1 at the top left, each
+// share beside its pawn.
+constexpr QPoint vak(int v) {
+    return px(410 * ((v - 1) % 3), 345 * ((v - 1) / 3));
+}
+constexpr QPoint slot(int i) {
+    const int k = ontwerp_speelbord::slot_regel(i) - 1;
+    return vak(ontwerp_speelbord::slot_vak(i)) + px(192 * (k % 2), 115 * (k / 2));
+}
+constexpr QPoint rij(int r) {
+    return px(0, 180 * (r - 1));
+}
+
+// Points at 1920 x 1080: a share's or total's digits stand 46 pixels tall, over 1/25 of the
+// height; the year's twice that.
+constexpr double jaar = 96, cijfer = 48, naam = 40, kop = 36;
+
+// clang-format off
+constexpr std::array tabel{
+    // name                          kind             left, top, width, height     pt      caption        accessible name                 indexes  place
+    ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 600, 70),      kop,    "fiscal year", "fiscal year heading"},
+    ontwerp{"lbl_ronde_nummer",         soort::label,   px(40, 100, 600, 140),    jaar,   "",            "fiscal year"},
+    ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "pawn of team in row %1",       1, 4, rij},
+    ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "name of team in row %1",       1, 4, rij},
+    ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "market share of team in row %1", 1, 4, rij},
+    ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            "frame of square %1",           1, 9, vak},
+    ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          "number of square %1",          1, 9, vak},
+    ontwerp{"im_nieuw",                 soort::plaatje, px(696, 154, 56, 56),     0,      "",            "", 4, 39, slot, ontwerp_speelbord::slot_pion},
+    ontwerp{"lbl_marktaandeel_systeem", soort::label,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot, ontwerp_speelbord::slot_aandeel},
+};
+// clang-format on
+
+constexpr double kleinste_schaal = 0.3;
+
+} // namespace
+
+frm_klas::frm_klas(frm_pion& pion, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_pion(pion), m_indeling(*this, lettertype::standaard_punten),
+      m_plaats(new vensterplaats(*this, ontworpen, kleinste_schaal)) {
+    setObjectName("frm_klas");
+    setWindowTitle("class view");
+    setWindowIcon(programma_icoon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    // On the projector while the game master goes on working on the board.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QPalette licht = palette();
+    licht.setColor(QPalette::Window, QColor(0xFA, 0xFA, 0xF7));
+    licht.setColor(QPalette::WindowText, QColor(0x1A, 0x1A, 0x1A));
+    setPalette(licht);
+    setAutoFillBackground(true);
+
+    m_indeling.bouw(tabel);
+    m_lbl_ronde_nummer = m_indeling.control<QLabel>("lbl_ronde_nummer");
+    m_indeling.array("im_pion_speler", m_im_pion_speler);
+    m_indeling.array("lbl_naam_speler", m_lbl_naam_speler);
+    m_indeling.array("lbl_marktaandeel_speler", m_lbl_marktaandeel_speler);
+    m_indeling.array("im_nieuw", m_im_nieuw);
+    m_indeling.array("lbl_marktaandeel_systeem", m_lbl_marktaandeel_systeem);
+    for (QLabel* aandeel : m_lbl_marktaandeel_speler) {
+        if (aandeel) {
+            aandeel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
+                isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
+            }));
+    resize(ontworpen);
+    schaal_mee();
+}
+
+// The board redraws after each of a press's four steps; the view shows the last, once.
+void frm_klas::toon(const bordbeeld& beeld) {
+    const bool gepland = m_beeld.has_value();
+    m_beeld = beeld;
+    if (!gepland) {
+        QMetaObject::invokeMethod(this, bewaak([this] { teken(); }), Qt::QueuedConnection);
+    }
+}
+
+void frm_klas::teken() {
+    if (!m_beeld) {
+        return;
+    }
+    const bordbeeld beeld = *std::exchange(m_beeld, std::nullopt);
+    m_lbl_ronde_nummer->setText(QString::number(beeld.ronde));
+    for (std::size_t r = 1; r <= 4; ++r) {
+        const bordbeeld::regel leeg;
+        const bordbeeld::regel& team = r <= beeld.scorebord.size() ? beeld.scorebord[r - 1] : leeg;
+        toon_pion(*m_im_pion_speler.at(r), team.pion);
+        m_lbl_marktaandeel_speler.at(r)->setText(team.aandeel);
+        m_namen.at(r) = team.naam;
+        toon_naam(static_cast<int>(r));
+    }
+    for (int v = 1; v <= 9; ++v) {
+        for (int k = 1; k <= 4; ++k) {
+            const auto i = static_cast<std::size_t>(ontwerp_speelbord::slot_op(v, k));
+            const bordbeeld::regel& regel =
+                beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
+            toon_pion(*m_im_nieuw.at(i), regel.pion);
+            m_lbl_marktaandeel_systeem.at(i)->setText(regel.aandeel);
+        }
+    }
+}
+
+// A picture is set only when the pawn changes: a redraw of an unchanged view paints nothing.
+void frm_klas::toon_pion(QLabel& plaatje, std::int16_t pion) {
+    if (plaatje.property("pion").toInt() == pion) {
+        return;
+    }
+    plaatje.setProperty("pion", pion);
+    pion == 0 ? plaatje.clear() : plaatje.setPixmap(m_pion.im_pion(pion));
+}
+
+// A long name is cut at its end to fit its place, whole on the screen reader's side.
+void frm_klas::toon_naam(int rij) {
+    QLabel& label = *m_lbl_naam_speler.at(static_cast<std::size_t>(rij));
+    const QString& naam = m_namen.at(static_cast<std::size_t>(rij));
+    label.setText(QFontMetrics(label.font()).elidedText(naam, Qt::ElideRight, label.width()));
+    label.setAccessibleDescription(naam);
+}
+
+void frm_klas::schaal_mee() {
+    const double schaal = std::min(static_cast<double>(width()) / ontworpen.width(),
+                                   static_cast<double>(height()) / ontworpen.height());
+    const QSize maat(qRound(ontworpen.width() * schaal), qRound(ontworpen.height() * schaal));
+    m_indeling.pas_toe(schaal,
+                       QPoint((width() - maat.width()) / 2, (height() - maat.height()) / 2));
+    for (int r = 1; r <= 4; ++r) {
+        toon_naam(r);
+    }
+}
+
+void frm_klas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    cls_applicatie::bewaakt([this] {
+        schaal_mee();
+        m_plaats->bij_verplaatsen();
+    });
+}
+
+void frm_klas::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    cls_applicatie::bewaakt([this] { m_plaats->bij_verplaatsen(); });
+}
+
+void frm_klas::setVisible(bool zichtbaar) {
+    cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
+    QWidget::setVisible(zichtbaar);
+}
