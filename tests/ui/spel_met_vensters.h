@@ -90,6 +90,7 @@ struct spel_met_vensters {
     // Where the open class view shows other than the board: the year, each scoreboard row's
     // pawn, name and total, each slot's pawn and share. Empty when they agree.
     QString klas_anders_dan_bord() const {
+        QApplication::processEvents(); // the view catches up with the board's last redraw
         QWidget* klas = programma.klas();
         const auto pion = [](const QWidget* w) {
             return static_cast<const QLabel*>(w)->pixmap().cacheKey();

@@ -690,6 +690,7 @@ private slots:
         s.programma.wissel_klas();
         const frm_klas& klas = *s.programma.klas();
         QTRY_COMPARE(klas.size(), QSize(1920, 1080));
+        QApplication::processEvents();
         const auto cijfers = [](const QWidget* c) {
             return QFontMetrics(c->font()).tightBoundingRect("0123456789").height();
         };
