@@ -112,7 +112,7 @@ struct spel_met_vensters {
                 op_bord("tb_naam_speler_" + QString::number(r))->isVisibleTo(&speelbord);
             const auto n = QString::number(r);
             vergelijk("name " + n, tekst("tb_naam_speler_" + n),
-                      in(*klas, "lbl_naam_speler_" + n)->accessibleDescription());
+                      in(*klas, "lbl_naam_speler_" + n)->accessibleName());
             vergelijk("total " + n, tekst("tb_marktaandeel_speler_" + n),
                       in<QLabel>(*klas, "lbl_marktaandeel_speler_" + n)->text());
             vergelijk("pawn " + n, getoond ? pion(op_bord("im_pion_speler_" + n)) : 0,

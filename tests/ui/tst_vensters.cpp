@@ -9,6 +9,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include <QAccessible>
 #include <QAction>
 #include <QChartView>
 #include <QClipboard>
@@ -229,7 +230,8 @@ private slots:
             }
             const QFont& f = c->font();
             if (QFontInfo(f).family() != "Liberation Sans" || f.weight() != QFont::Normal ||
-                f.italic() || f.underline() || f.strikeOut() || c->accessibleName().isEmpty() ||
+                f.italic() || f.underline() || f.strikeOut() ||
+                (c->accessibleName().isEmpty() && !n.startsWith("im_nieuw")) ||
                 (qobject_cast<const QLabel*>(c) && c->autoFillBackground())) {
                 anders << n;
             }
@@ -556,6 +558,56 @@ private slots:
         QVERIFY(!s.pion.isVisible());
         QVERIFY(!s.systeem_dialoog());
         QCOMPARE(s.status.vak_nummer(), 0);
+    }
+
+    // What a screen reader hears: the year as "fiscal year 2", each pawn whose it is and what it
+    // looks like, also after a rename, an empty slot nothing; in the dialogs a pawn says its
+    // colour and shape, or its team and whether the team is chosen.
+    void hoorbaar() {
+        spel_met_vensters s;
+        const auto hoor = [](QWidget* w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        QCOMPARE(hoor(s.in(s.cpt_ui.voeg_speler_toe(), "im_pion_3")), "blue square");
+        s.teams({{1, "Alfa"}, {3, "Gamma"}});
+        s.wissel(5, {2});
+        s.vooruit();
+        QCOMPARE(hoor(s.op_bord("lbl_ronde_nummer")), "fiscal year 2");
+        QCOMPARE(hoor(s.op_bord("im_nieuw_23")), "blue square, Gamma");
+        QCOMPARE(hoor(s.op_bord("im_nieuw_22")), "");
+        QCOMPARE(hoor(s.op_bord("im_pion_speler_1")), "blue square, Gamma");
+        QTest::keyClick(s.op_bord("tb_naam_speler_1"), Qt::Key_End);
+        QTest::keyClicks(s.op_bord("tb_naam_speler_1"), "!");
+        QCOMPARE(hoor(s.op_bord("im_pion_speler_1")), "blue square, Gamma!");
+        QCOMPARE(hoor(s.op_bord("im_nieuw_23")), "blue square, Gamma!");
+        frm_voeg_systeem_toe* d = s.open_vak(5);
+        QCOMPARE(hoor(s.in(*d, "im_pion_1")), "Alfa, red square, not chosen");
+        QCOMPARE(hoor(s.in(*d, "im_pion_geselecteerd_2")), "Gamma!, blue square, chosen");
+        QCOMPARE(hoor(s.in(*d, "im_pion_3")), "");
+    }
+
+    // Without a mouse: keys 1 to 4 and each pawn's "Press" action move teams between the columns
+    // as clicks do; the pawns take no focus, so Space applies the choice with the button.
+    void systemen_zonder_muis() {
+        spel_met_vensters s;
+        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}});
+        frm_voeg_systeem_toe* d = s.open_vak(4);
+        d->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), d);
+        QTest::keyClick(d, Qt::Key_1);
+        QTest::keyClick(d, Qt::Key_2);
+        QTest::keyClick(d, Qt::Key_2);
+        QAccessibleActionInterface* druk =
+            QAccessible::queryAccessibleInterface(s.in(*d, "im_pion_3"))->actionInterface();
+        QCOMPARE(druk->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        druk->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(d->focusWidget()->objectName(), "knp_voeg_systeem_toe");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Space);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!s.systeem_dialoog());
+        QVERIFY(s.cel_aanwezig(4, 1));
+        QVERIFY(!s.cel_aanwezig(4, 2));
+        QVERIFY(s.cel_aanwezig(4, 3));
     }
 
     // The standings follow the game, one point per year per team, without being reopened: a

@@ -32,7 +32,8 @@ bordbeeld lees_bordbeeld(const cls_tbl_speler& tbl_speler, const cls_tbl_speelbo
                 const cls_rij_speler& eigenaar =
                     vereist(tbl_speler.rij(cel.speler_nummer()), "the team that owns a system");
                 beeld.vakken.at(static_cast<std::size_t>(v)).at(k++) = {
-                    eigenaar.pion_nummer(), {}, percentage_tekst(cel.marktaandeel())};
+                    eigenaar.pion_nummer(), QString::fromStdString(eigenaar.speler_naam()),
+                    percentage_tekst(cel.marktaandeel())};
             }
         }
     }

@@ -18,7 +18,7 @@
 struct bordbeeld {
     struct regel {
         std::int16_t pion = 0; // the pawn number; 0 on an empty line
-        QString naam;          // on the scoreboard only
+        QString naam;          // the team's
         QString aandeel;
     };
 

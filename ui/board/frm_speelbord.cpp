@@ -161,6 +161,8 @@ void frm_speelbord::refresh_me() {
     m_knp_achteruit->setEnabled(kan_achteruit(m_status));
     m_knp_vooruit->setEnabled(kan_vooruit(m_status));
     m_lbl_ronde_nummer->setText(QString::number(m_status.ronde()));
+    // A label's accessible name is all a screen reader says of it: the year goes in it.
+    m_lbl_ronde_nummer->setAccessibleName("fiscal year " + m_lbl_ronde_nummer->text());
     const std::int16_t stap = m_status.stap();
     if (stap != 1 && stap != 4) {
         enable_toevoegen_systeem();
@@ -170,7 +172,25 @@ void frm_speelbord::refresh_me() {
     const bordbeeld nu = beeld();
     teken_scorebord(nu);
     teken_vakken(nu);
+    noem_pionnen(nu);
     emit getekend(nu);
+}
+
+// A pawn says whose it is and what it looks like; an empty slot says nothing.
+void frm_speelbord::noem_pionnen(const bordbeeld& beeld) {
+    for (std::size_t r = 1; r <= beeld.scorebord.size(); ++r) {
+        const bordbeeld::regel& rij = beeld.scorebord[r - 1];
+        element(m_im_pion_speler, static_cast<int>(r))
+            .setAccessibleName(frm_pion::beschrijving(rij.pion, rij.naam));
+    }
+    for (int v = 1; v <= 9; ++v) {
+        for (int k = 1; k <= 4; ++k) {
+            const bordbeeld::regel& regel =
+                beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
+            element(m_im_nieuw, ontwerp_speelbord::slot_op(v, k))
+                .setAccessibleName(frm_pion::beschrijving(regel.pion, regel.naam));
+        }
+    }
 }
 
 bordbeeld frm_speelbord::beeld() {
@@ -194,12 +214,13 @@ void frm_speelbord::teken_vakken(const bordbeeld& beeld) {
             const bordbeeld::regel& regel =
                 beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
             QLineEdit& aandeel = element(m_tb_marktaandeel_systeem, i);
+            QLabel& pion = element(m_im_nieuw, i);
             if (regel.pion == 0) {
-                element(m_im_nieuw, i).clear();
+                pion.clear();
                 aandeel.hide();
                 continue;
             }
-            element(m_im_nieuw, i).setPixmap(m_pion.im_pion(regel.pion));
+            pion.setPixmap(m_pion.im_pion(regel.pion));
             aandeel.setText(regel.aandeel);
             aandeel.show();
         }
@@ -323,7 +344,10 @@ void frm_speelbord::tb_naam_speler_Change(int Index) {
     const std::string nieuw = naam.text().toStdString();
     if (rij->speler_naam() != nieuw) {
         rij->speler_naam(nieuw);
-        emit getekend(beeld());
+        // The pawns say whose they are; every view follows the new name.
+        const bordbeeld nu = beeld();
+        noem_pionnen(nu);
+        emit getekend(nu);
     }
 }
 

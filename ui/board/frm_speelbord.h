@@ -86,6 +86,7 @@ private:
     void Form_Load();
     void teken_scorebord(const bordbeeld& beeld);
     void teken_vakken(const bordbeeld& beeld);
+    void noem_pionnen(const bordbeeld& beeld);
     void neem_controls();
     void zet_tabvolgorde();
     void verbind_handlers();

@@ -29,9 +29,6 @@ constexpr QPoint slot(int i) {
     return vak(slot_vak(i)) + onder_elkaar(slot_regel(i));
 }
 
-inline QString slot_pion(int i) {
-    return QString("pawn on line %1 of square %2").arg(slot_regel(i)).arg(slot_vak(i));
-}
 inline QString slot_aandeel(int i) {
     return QString("market share on line %1 of square %2").arg(slot_regel(i)).arg(slot_vak(i));
 }
@@ -55,7 +52,7 @@ inline constexpr std::array tabel{
     ontwerp{"im_pion_speler",            soort::plaatje,  {2520, 3360, 255, 255},   0,      "",             "pawn of team in row %1", 1, 4, onder_elkaar},
     ontwerp{"Shape1",                    soort::kader,    {6000, 1320, 2655, 2535}, 0,      "",             "frame of square %1", 1, 9, vak},
     ontwerp{"lbl_vak_nummer",            soort::label,    {6120, 1440, 255, 375},   nummer, "%1",           "number of square %1", 1, 9, vak},
-    ontwerp{"im_nieuw",                  soort::plaatje,  {6120, 2400, 255, 255},   0,      "",             "", 4, 39, slot, slot_pion},
+    ontwerp{"im_nieuw",                  soort::plaatje,  {6120, 2400, 255, 255},   0,      "",             "", 4, 39, slot},
     ontwerp{"lbl_marktaandeel_systeem",  soort::label,    {7080, 2040, 1455, 255},  0,      "market share", "market share heading of square %1", 1, 9, vak},
     // From offset 0 to offset 2640 twips, both ends included, one pixel high.
     ontwerp{"Line1",                     soort::lijn,     {6000, 2280, 2655, 15},   0,      "",             "line under the heading of square %1", 1, 9, vak},

@@ -30,15 +30,24 @@ frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
         }
         auto* label = new QLabel(this);
         label->setObjectName(QString("im_pion_%1").arg(n));
-        label->setAccessibleName(QString("pawn %1, %2 %3")
-                                     .arg(n)
-                                     .arg(QLatin1String(kleuren[(n - 1) / 4]))
-                                     .arg(QLatin1String(vormen[(n - 1) % 4])));
+        label->setAccessibleName(QString("pawn %1, %2").arg(n).arg(beschrijving(n)));
         label->setPixmap(plaatje);
         label->setGeometry(((n - 1) % 4) * (pion_maat + 4), ((n - 1) / 4) * (pion_maat + 4),
                            pion_maat, pion_maat);
         m_im_pion[static_cast<std::size_t>(n)] = label;
     }
+}
+
+QString frm_pion::beschrijving(int n) {
+    if (n < 1 || n > aantal_pionnen) {
+        throw std::out_of_range("there is no pawn picture " + std::to_string(n));
+    }
+    return QString("%1 %2").arg(QLatin1String(kleuren[(n - 1) / 4]),
+                                QLatin1String(vormen[(n - 1) % 4]));
+}
+
+QString frm_pion::beschrijving(int n, const QString& team) {
+    return n == 0 ? QString() : beschrijving(n) + ", " + team;
 }
 
 QPixmap frm_pion::im_pion(int n) const {

@@ -17,6 +17,10 @@ public:
 
     // Picture n, 1 to 16; any other number throws std::out_of_range.
     QPixmap im_pion(int n) const;
+    // What picture n looks like, for a screen reader: "red square", "blue disc".
+    static QString beschrijving(int n);
+    // A team's pawn as a screen reader says it: "red square, Alfa"; no team, nothing.
+    static QString beschrijving(int n, const QString& team);
 
 private:
     std::array<QLabel*, 17> m_im_pion{};

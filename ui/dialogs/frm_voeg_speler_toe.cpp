@@ -54,7 +54,9 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
 
 void frm_voeg_speler_toe::Form_Load() {
     for (int i = 1; i <= 4; ++i) {
-        m_im_pion[static_cast<std::size_t>(i)]->setPixmap(m_pion.im_pion(4 * i - 3));
+        pion_plaatje& pion = *m_im_pion[static_cast<std::size_t>(i)];
+        pion.setPixmap(m_pion.im_pion(4 * i - 3));
+        pion.setAccessibleName(frm_pion::beschrijving(4 * i - 3));
     }
 }
 

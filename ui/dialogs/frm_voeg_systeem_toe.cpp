@@ -46,11 +46,22 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
     m_indeling.array("im_pion_geselecteerd", m_im_pion_geselecteerd);
     for (int i = 1; i <= 4; ++i) {
         const auto k = static_cast<std::size_t>(i);
+        m_im_pion[k]->klikbaar(true);
+        m_im_pion_geselecteerd[k]->klikbaar(true);
         connect(m_im_pion[k], &pion_plaatje::clicked, this,
                 bewaak([this, i] { im_pion_Click(i); }));
         connect(m_im_pion_geselecteerd[k], &pion_plaatje::clicked, this,
                 bewaak([this, i] { im_pion_geselecteerd_Click(i); }));
+        // Without a mouse: key k moves row k's team to the other column, as a click does.
+        connect(new QShortcut(QKeySequence(Qt::Key_0 + i), this), &QShortcut::activated, this,
+                bewaak([this, i] {
+                    m_im_pion_geselecteerd.at(static_cast<std::size_t>(i))->isHidden()
+                        ? im_pion_Click(i)
+                        : im_pion_geselecteerd_Click(i);
+                }));
     }
+    setAccessibleDescription("Keys 1 to 4 move the team in that row between the columns, as a "
+                             "click on its pawn does; add systems applies the choice.");
 
     auto* knop = m_indeling.control<QPushButton>("knp_voeg_systeem_toe");
     knop->setDefault(true);
@@ -80,6 +91,23 @@ void frm_voeg_systeem_toe::Form_Load() {
             disable_pion(rij.team_nummer());
         }
     }
+    noem_pionnen();
+}
+
+// Each pawn says its team, its look and whether the team is chosen; an empty slot, nothing.
+void frm_voeg_systeem_toe::noem_pionnen() {
+    for (std::size_t k = 1; k <= 4; ++k) {
+        QString naam;
+        if (is_teamrij(static_cast<int>(k))) {
+            const cls_rij_speler& rij = *m_tbl_speler.rij(static_cast<std::int16_t>(k));
+            naam = QString("%1, %2, %3")
+                       .arg(QString::fromStdString(rij.speler_naam()),
+                            frm_pion::beschrijving(rij.pion_nummer()),
+                            m_im_pion_geselecteerd[k]->isHidden() ? "not chosen" : "chosen");
+        }
+        m_im_pion[k]->setAccessibleName(naam);
+        m_im_pion_geselecteerd[k]->setAccessibleName(naam);
+    }
 }
 
 // A click on a slot without a team row has nothing to act on.
@@ -95,6 +123,7 @@ void frm_voeg_systeem_toe::im_pion_Click(int Index) {
     gekozen->setVisible(true);
     gekozen->setEnabled(true);
     disable_pion(m_tbl_speler.rij(static_cast<std::int16_t>(Index))->team_nummer());
+    noem_pionnen();
 }
 
 void frm_voeg_systeem_toe::im_pion_geselecteerd_Click(int Index) {
@@ -105,6 +134,7 @@ void frm_voeg_systeem_toe::im_pion_geselecteerd_Click(int Index) {
     gekozen->setVisible(false);
     gekozen->setEnabled(false);
     enable_pion(m_tbl_speler.rij(static_cast<std::int16_t>(Index))->team_nummer());
+    noem_pionnen();
 }
 
 void frm_voeg_systeem_toe::knp_voeg_systeem_toe_Click() {

@@ -41,6 +41,7 @@ private:
     void disable_pion(std::int16_t team_nummer);
     void enable_pion(std::int16_t team_nummer);
     void zet_pion(std::int16_t team_nummer, bool aan);
+    void noem_pionnen();
     bool is_teamrij(int Index) const;
 
     cls_status& m_status;

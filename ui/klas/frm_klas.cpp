@@ -45,14 +45,14 @@ constexpr double jaar = 96, cijfer = 48, naam = 40, kop = 36;
 constexpr std::array tabel{
     // name                          kind             left, top, width, height     pt      caption        accessible name                 indexes  place
     ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 600, 70),      kop,    "fiscal year", "fiscal year heading"},
-    ontwerp{"lbl_ronde_nummer",         soort::label,   px(40, 100, 600, 140),    jaar,   "",            "fiscal year"},
-    ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "pawn of team in row %1",       1, 4, rij},
-    ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "name of team in row %1",       1, 4, rij},
-    ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "market share of team in row %1", 1, 4, rij},
+    ontwerp{"lbl_ronde_nummer",         soort::label,   px(40, 100, 600, 140),    jaar,   "",            ""},
+    ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
+    ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
+    ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
     ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            "frame of square %1",           1, 9, vak},
     ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          "number of square %1",          1, 9, vak},
-    ontwerp{"im_nieuw",                 soort::plaatje, px(696, 154, 56, 56),     0,      "",            "", 4, 39, slot, ontwerp_speelbord::slot_pion},
-    ontwerp{"lbl_marktaandeel_systeem", soort::label,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot, ontwerp_speelbord::slot_aandeel},
+    ontwerp{"im_nieuw",                 soort::plaatje, px(696, 154, 56, 56),     0,      "",            "", 4, 39, slot},
+    ontwerp{"lbl_marktaandeel_systeem", soort::label,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot},
 };
 // clang-format on
 
@@ -108,12 +108,14 @@ void frm_klas::teken() {
         return;
     }
     const bordbeeld beeld = *std::exchange(m_beeld, std::nullopt);
+    // A label's accessible name is all a screen reader says of it, so each says its value.
     m_lbl_ronde_nummer->setText(QString::number(beeld.ronde));
+    m_lbl_ronde_nummer->setAccessibleName("fiscal year " + m_lbl_ronde_nummer->text());
     for (std::size_t r = 1; r <= 4; ++r) {
         const bordbeeld::regel leeg;
         const bordbeeld::regel& team = r <= beeld.scorebord.size() ? beeld.scorebord[r - 1] : leeg;
-        toon_pion(*m_im_pion_speler.at(r), team.pion);
-        m_lbl_marktaandeel_speler.at(r)->setText(team.aandeel);
+        toon_pion(*m_im_pion_speler.at(r), team);
+        toon_aandeel(*m_lbl_marktaandeel_speler.at(r), team, team.naam);
         m_namen.at(r) = team.naam;
         toon_naam(static_cast<int>(r));
     }
@@ -122,27 +124,34 @@ void frm_klas::teken() {
             const auto i = static_cast<std::size_t>(ontwerp_speelbord::slot_op(v, k));
             const bordbeeld::regel& regel =
                 beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
-            toon_pion(*m_im_nieuw.at(i), regel.pion);
-            m_lbl_marktaandeel_systeem.at(i)->setText(regel.aandeel);
+            toon_pion(*m_im_nieuw.at(i), regel);
+            toon_aandeel(*m_lbl_marktaandeel_systeem.at(i), regel,
+                         QString("square %1, %2").arg(v).arg(regel.naam));
         }
     }
 }
 
-// A picture is set only when the pawn changes: a redraw of an unchanged view paints nothing.
-void frm_klas::toon_pion(QLabel& plaatje, std::int16_t pion) {
-    if (plaatje.property("pion").toInt() == pion) {
-        return;
-    }
-    plaatje.setProperty("pion", pion);
-    pion == 0 ? plaatje.clear() : plaatje.setPixmap(m_pion.im_pion(pion));
+void frm_klas::toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie) {
+    label.setText(regel.aandeel);
+    label.setAccessibleName(regel.pion == 0 ? QString() : wie + ": " + regel.aandeel);
 }
 
-// A long name is cut at its end to fit its place, whole on the screen reader's side.
+// A picture is set only when the pawn changes: a redraw of an unchanged view paints nothing.
+void frm_klas::toon_pion(QLabel& plaatje, const bordbeeld::regel& regel) {
+    plaatje.setAccessibleName(frm_pion::beschrijving(regel.pion, regel.naam));
+    if (plaatje.property("pion").toInt() == regel.pion) {
+        return;
+    }
+    plaatje.setProperty("pion", regel.pion);
+    regel.pion == 0 ? plaatje.clear() : plaatje.setPixmap(m_pion.im_pion(regel.pion));
+}
+
+// A long name is cut at its end to fit its place; a screen reader hears it whole.
 void frm_klas::toon_naam(int rij) {
     QLabel& label = *m_lbl_naam_speler.at(static_cast<std::size_t>(rij));
     const QString& naam = m_namen.at(static_cast<std::size_t>(rij));
     label.setText(QFontMetrics(label.font()).elidedText(naam, Qt::ElideRight, label.width()));
-    label.setAccessibleDescription(naam);
+    label.setAccessibleName(naam);
 }
 
 void frm_klas::schaal_mee() {

@@ -40,7 +40,8 @@ protected:
 
 private:
     void teken();
-    void toon_pion(QLabel& plaatje, std::int16_t pion);
+    void toon_pion(QLabel& plaatje, const bordbeeld::regel& regel);
+    void toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie);
     void toon_naam(int rij);
     void schaal_mee();
 
