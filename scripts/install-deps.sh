@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev)
 case "${1:-build}" in
 build) ;;
-check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils) ;;
+check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils dbus
+                 at-spi2-core python3-pyatspi) ;;
 clang) packages+=(clang) ;;
 *) echo "usage: $0 [build|check|clang]" >&2; exit 2 ;;
 esac
