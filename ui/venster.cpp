@@ -111,6 +111,12 @@ vensterplaats* vensterplaats::van(QWidget* venster) {
                    : nullptr;
 }
 
+void noem(QWidget& control, const QString& naam) {
+    if (control.accessibleName() != naam) {
+        control.setAccessibleName(naam);
+    }
+}
+
 bool bevestigd(QWidget& ouder, const char* titel, const char* vraag) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(titel), QString::fromUtf8(vraag),
                     QMessageBox::NoButton, &ouder);

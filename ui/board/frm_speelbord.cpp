@@ -162,7 +162,7 @@ void frm_speelbord::refresh_me() {
     m_knp_vooruit->setEnabled(kan_vooruit(m_status));
     m_lbl_ronde_nummer->setText(QString::number(m_status.ronde()));
     // A label's accessible name is all a screen reader says of it: the year goes in it.
-    m_lbl_ronde_nummer->setAccessibleName("fiscal year " + m_lbl_ronde_nummer->text());
+    noem(*m_lbl_ronde_nummer, "fiscal year " + m_lbl_ronde_nummer->text());
     const std::int16_t stap = m_status.stap();
     if (stap != 1 && stap != 4) {
         enable_toevoegen_systeem();
@@ -180,15 +180,15 @@ void frm_speelbord::refresh_me() {
 void frm_speelbord::noem_pionnen(const bordbeeld& beeld) {
     for (std::size_t r = 1; r <= beeld.scorebord.size(); ++r) {
         const bordbeeld::regel& rij = beeld.scorebord[r - 1];
-        element(m_im_pion_speler, static_cast<int>(r))
-            .setAccessibleName(frm_pion::beschrijving(rij.pion, rij.naam));
+        noem(element(m_im_pion_speler, static_cast<int>(r)),
+             frm_pion::beschrijving(rij.pion, rij.naam));
     }
     for (int v = 1; v <= 9; ++v) {
         for (int k = 1; k <= 4; ++k) {
             const bordbeeld::regel& regel =
                 beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
-            element(m_im_nieuw, ontwerp_speelbord::slot_op(v, k))
-                .setAccessibleName(frm_pion::beschrijving(regel.pion, regel.naam));
+            noem(element(m_im_nieuw, ontwerp_speelbord::slot_op(v, k)),
+                 frm_pion::beschrijving(regel.pion, regel.naam));
         }
     }
 }

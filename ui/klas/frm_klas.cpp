@@ -110,7 +110,7 @@ void frm_klas::teken() {
     const bordbeeld beeld = *std::exchange(m_beeld, std::nullopt);
     // A label's accessible name is all a screen reader says of it, so each says its value.
     m_lbl_ronde_nummer->setText(QString::number(beeld.ronde));
-    m_lbl_ronde_nummer->setAccessibleName("fiscal year " + m_lbl_ronde_nummer->text());
+    noem(*m_lbl_ronde_nummer, "fiscal year " + m_lbl_ronde_nummer->text());
     for (std::size_t r = 1; r <= 4; ++r) {
         const bordbeeld::regel leeg;
         const bordbeeld::regel& team = r <= beeld.scorebord.size() ? beeld.scorebord[r - 1] : leeg;
@@ -133,17 +133,30 @@ void frm_klas::teken() {
 
 void frm_klas::toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie) {
     label.setText(regel.aandeel);
-    label.setAccessibleName(regel.pion == 0 ? QString() : wie + ": " + regel.aandeel);
+    noem(label, regel.pion == 0 ? QString() : wie + ": " + regel.aandeel);
 }
 
 // A picture is set only when the pawn changes: a redraw of an unchanged view paints nothing.
 void frm_klas::toon_pion(QLabel& plaatje, const bordbeeld::regel& regel) {
-    plaatje.setAccessibleName(frm_pion::beschrijving(regel.pion, regel.naam));
-    if (plaatje.property("pion").toInt() == regel.pion) {
+    noem(plaatje, frm_pion::beschrijving(regel.pion, regel.naam));
+    if (plaatje.property("pion").toInt() != regel.pion) {
+        zet_pion(plaatje, regel.pion);
+    }
+}
+
+// Each pawn is scaled smoothly to its place once per size, not at every change of place.
+void frm_klas::zet_pion(QLabel& plaatje, std::int16_t pion) {
+    plaatje.setProperty("pion", pion);
+    if (pion == 0) {
+        plaatje.clear();
         return;
     }
-    plaatje.setProperty("pion", regel.pion);
-    regel.pion == 0 ? plaatje.clear() : plaatje.setPixmap(m_pion.im_pion(regel.pion));
+    QPixmap& op_maat = m_op_maat[{pion, plaatje.width()}];
+    if (op_maat.isNull()) {
+        op_maat = m_pion.im_pion(pion).scaled(plaatje.size(), Qt::IgnoreAspectRatio,
+                                              Qt::SmoothTransformation);
+    }
+    plaatje.setPixmap(op_maat);
 }
 
 // A long name is cut at its end to fit its place; a screen reader hears it whole.
@@ -151,7 +164,7 @@ void frm_klas::toon_naam(int rij) {
     QLabel& label = *m_lbl_naam_speler.at(static_cast<std::size_t>(rij));
     const QString& naam = m_namen.at(static_cast<std::size_t>(rij));
     label.setText(QFontMetrics(label.font()).elidedText(naam, Qt::ElideRight, label.width()));
-    label.setAccessibleName(naam);
+    noem(label, naam);
 }
 
 void frm_klas::schaal_mee() {
@@ -162,6 +175,11 @@ void frm_klas::schaal_mee() {
                        QPoint((width() - maat.width()) / 2, (height() - maat.height()) / 2));
     for (int r = 1; r <= 4; ++r) {
         toon_naam(r);
+    }
+    for (QLabel* plaatje : findChildren<QLabel*>()) {
+        if (plaatje->property("pion").toInt() != 0) {
+            zet_pion(*plaatje, static_cast<std::int16_t>(plaatje->property("pion").toInt()));
+        }
     }
 }
 

@@ -4,8 +4,11 @@
 #include "ui/indeling.h"
 
 #include <array>
+#include <map>
 #include <optional>
+#include <utility>
 
+#include <QPixmap>
 #include <QWidget>
 
 class QLabel;
@@ -41,6 +44,7 @@ protected:
 private:
     void teken();
     void toon_pion(QLabel& plaatje, const bordbeeld::regel& regel);
+    void zet_pion(QLabel& plaatje, std::int16_t pion);
     void toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie);
     void toon_naam(int rij);
     void schaal_mee();
@@ -48,6 +52,8 @@ private:
     frm_pion& m_pion;
     indeling m_indeling;
     std::optional<bordbeeld> m_beeld;
+    // Pawn pictures at the sizes they are shown, by pawn number and width.
+    std::map<std::pair<std::int16_t, int>, QPixmap> m_op_maat;
     vensterplaats* m_plaats;
     QLabel* m_lbl_ronde_nummer = nullptr;
     // Scoreboard rows 1 to 4, and the names they show whole, before any is cut to fit.
