@@ -92,8 +92,13 @@ struct spel_met_vensters {
     QString klas_anders_dan_bord() const {
         QApplication::processEvents(); // the view catches up with the board's last redraw
         QWidget* klas = programma.klas();
+        // A pawn as a person tells it apart: by its colour, and by what it says to a screen reader.
         const auto pion = [](const QWidget* w) {
-            return static_cast<const QLabel*>(w)->pixmap().cacheKey();
+            const QPixmap plaatje = static_cast<const QLabel*>(w)->pixmap();
+            const QImage beeld = plaatje.toImage();
+            return plaatje.isNull()
+                       ? QString()
+                       : beeld.pixelColor(beeld.rect().center()).name() + " " + w->accessibleName();
         };
         const auto tekst = [this](const QString& naam) {
             const QLineEdit* vak = op_bord<QLineEdit>(naam);
@@ -115,7 +120,7 @@ struct spel_met_vensters {
                       in(*klas, "lbl_naam_speler_" + n)->accessibleName());
             vergelijk("total " + n, tekst("tb_marktaandeel_speler_" + n),
                       in<QLabel>(*klas, "lbl_marktaandeel_speler_" + n)->text());
-            vergelijk("pawn " + n, getoond ? pion(op_bord("im_pion_speler_" + n)) : 0,
+            vergelijk("pawn " + n, getoond ? pion(op_bord("im_pion_speler_" + n)) : QString(),
                       pion(in(*klas, "im_pion_speler_" + n)));
         }
         for (int i = 4; i <= 39; ++i) {
