@@ -4,6 +4,7 @@
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/lettertype.h"
+#include "ui/standen/rasterview.h"
 #include "ui/venster.h"
 
 #include <algorithm>
@@ -46,8 +47,8 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
     : QWidget(parent, Qt::Window), m_tbl_speler(tbl_speler), m_status(status),
       m_subcpt_ui(subcpt_ui), m_pion(pion),
       m_plaats(new vensterplaats(*this, ontworpen, kleinste_schaal)), m_grafiek(new QChart),
-      m_view(new QChartView(m_grafiek, this)), m_jaren_as(new QValueAxis),
-      m_aandeel_as(new QValueAxis) {
+      m_jaren_as(new QValueAxis), m_aandeel_as(new QValueAxis),
+      m_view(new rasterview(m_grafiek, *m_aandeel_as, this)) {
     setObjectName("frm_standen");
     setWindowTitle("standings");
     setWindowIcon(programma_icoon());
@@ -69,8 +70,10 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
         as->setTickType(QValueAxis::TicksDynamic);
     }
     m_jaren_as->setTickAnchor(1);
+    m_jaren_as->setGridLineVisible(false);
     m_grafiek->addAxis(m_jaren_as, Qt::AlignBottom);
     m_grafiek->addAxis(m_aandeel_as, Qt::AlignLeft);
+
     maak_lijnen();
 
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
@@ -208,7 +211,10 @@ void frm_standen::beschrijf() {
     for (std::size_t t = 1; t < m_lijnen.size(); ++t) {
         delen << tip(static_cast<int>(t), m_jaren);
     }
-    m_view->setAccessibleDescription(delen.join("; "));
+    const QString beschrijving = delen.join("; ");
+    if (m_view->accessibleDescription() != beschrijving) {
+        m_view->setAccessibleDescription(beschrijving);
+    }
 }
 
 QString frm_standen::tip(int rij, int jaar) const {

@@ -60,9 +60,9 @@ private:
     frm_pion& m_pion;
     vensterplaats* m_plaats;
     QChart* m_grafiek;
-    QChartView* m_view;
     QValueAxis* m_jaren_as;
     QValueAxis* m_aandeel_as;
+    QChartView* m_view;
     // By team row, 1 to the number of teams; element 0 unused.
     std::vector<QLineSeries*> m_lijnen;
     std::vector<std::unique_ptr<verloop>> m_verlopen;

@@ -35,7 +35,7 @@ public:
     int run() const { return m_run; }
 
     // More runs than this, and the runs double in length.
-    static constexpr int meeste_runs = 128;
+    static constexpr int meeste_runs = 64;
 
 private:
     int runs() const;

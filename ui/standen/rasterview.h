@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QChartView>
+
+class QValueAxis;
+
+// The chart's view, which draws the grid lines of the shares itself, into the background that
+// the view keeps as a picture; Qt Charts would redraw its own at every change of a line, each
+// pixel blended anew, which costs a press more than the lines themselves.
+class rasterview : public QChartView {
+    Q_OBJECT
+
+public:
+    rasterview(QChart* grafiek, QValueAxis& as, QWidget* parent = nullptr);
+
+protected:
+    void drawBackground(QPainter* schilder, const QRectF& gebied) override;
+
+private:
+    QValueAxis& m_as;
+};
