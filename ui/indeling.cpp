@@ -1,5 +1,6 @@
 #include "ui/indeling.h"
 
+#include "ui/board/achtergrond.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/lettertype.h"
 #include "ui/lijnkader.h"
@@ -68,6 +69,8 @@ QWidget* indeling::maak(const ontwerp& rij, int index) {
         plaatje->setScaledContents(true);
         return plaatje;
     }
+    case soort::achtergrond:
+        return new ::achtergrond(ouder);
     case soort::kader:
         return new lijnkader(QFrame::Box, ouder);
     case soort::lijn:

@@ -13,8 +13,9 @@
 #include <QWidget>
 
 // What a control of a layout table is: a push button, a label, a text box, a picture stretched
-// over its control, a rectangle outline, a horizontal line, or a dialog's pawn.
-enum class soort { knop, label, tekstvak, plaatje, kader, lijn, pion };
+// over its control, the board picture, a rectangle outline, a horizontal line, or a dialog's
+// pawn.
+enum class soort { knop, label, tekstvak, plaatje, achtergrond, kader, lijn, pion };
 
 // One row of a window's layout table: a control, or a control array whose element i stands at
 // plaats(i) from the rectangle given. Rectangles are in twips, 15 to a pixel at the designed

@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
@@ -27,6 +28,52 @@ QRect beschikbaar(const QWidget& venster) {
         eigenaar->screen() ? eigenaar->screen() : QGuiApplication::primaryScreen();
     return scherm ? scherm->availableGeometry() : QRect(QPoint(), venster.size());
 }
+
+// The program icon, read from its pictures only when one is drawn or handed to the window
+// system; until then it knows only their sizes. The offscreen and Wayland platforms never ask;
+// X11 asks for all seven as a window is made, for its task bar. QIcon::addFile would decode
+// every picture at once, wanted or not.
+class icoon_op_afroep : public QIconEngine {
+public:
+    explicit icoon_op_afroep(const QStringList& bestanden) : m_bestanden(bestanden) {
+        // An icon theme keeps each size in a folder named after it: 16x16/apps/<name>.png.
+        for (const QString& bestand : bestanden) {
+            const QStringList maat = bestand.section('/', -3, -3).split('x');
+            m_maten << QSize(maat.value(0).toInt(), maat.value(1).toInt());
+        }
+    }
+
+    // As QIcon::addFile's engine: the pictures are the normal, "off" ones.
+    QList<QSize> availableSizes(QIcon::Mode modus, QIcon::State stand) override {
+        return modus == QIcon::Normal && stand == QIcon::Off ? m_maten : QList<QSize>();
+    }
+    bool isNull() override { return m_bestanden.isEmpty(); }
+    QSize actualSize(const QSize& maat, QIcon::Mode modus, QIcon::State stand) override {
+        return gelezen().actualSize(maat, modus, stand);
+    }
+    QPixmap pixmap(const QSize& maat, QIcon::Mode modus, QIcon::State stand) override {
+        return gelezen().pixmap(maat, 1.0, modus, stand);
+    }
+    void paint(QPainter* schilder, const QRect& vak, QIcon::Mode modus,
+               QIcon::State stand) override {
+        gelezen().paint(schilder, vak, Qt::AlignCenter, modus, stand);
+    }
+    QIconEngine* clone() const override { return new icoon_op_afroep(*this); }
+
+private:
+    const QIcon& gelezen() {
+        if (m_gelezen.isNull()) {
+            for (const QString& bestand : m_bestanden) {
+                m_gelezen.addFile(bestand);
+            }
+        }
+        return m_gelezen;
+    }
+
+    QStringList m_bestanden;
+    QList<QSize> m_maten;
+    QIcon m_gelezen;
+};
 
 } // namespace
 
@@ -139,11 +186,12 @@ QIcon programma_icoon() {
             return bewaard.value<QIcon>();
         }
     }
-    QIcon icoon;
+    QStringList bestanden;
     QDirIterator plaatjes(":/icon", {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
     while (plaatjes.hasNext()) {
-        icoon.addFile(plaatjes.next());
+        bestanden << plaatjes.next();
     }
+    const QIcon icoon(new icoon_op_afroep(bestanden));
     if (app) {
         app->setProperty(bewaard_als, icoon);
     }

@@ -3,6 +3,7 @@
 #include "services/cls_applicatie.h"
 #include "services/cls_cpt_ui.h"
 #include "services/navigatie.h"
+#include "ui/board/achtergrond.h"
 #include "ui/board/ontwerp_speelbord.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/frm_pion.h"
@@ -19,11 +20,13 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QResource>
 
 namespace {
 
@@ -54,6 +57,21 @@ void toon_naam(QLineEdit& vak, const QString& tekst) {
     vak.setCursorPosition(0);
 }
 
+// The board picture as the build stored it (tools/rauw_beeld.cpp): its width and height, then
+// its pixels, uncompressed in the program's own memory, where the picture reads them in place.
+QPixmap lees_achtergrond() {
+    const QResource bron(":/assets/speelbord.rgb32");
+    const auto* maat = reinterpret_cast<const quint32*>(bron.data());
+    const qint64 kop = 2 * sizeof(quint32);
+    if (!bron.isValid() || bron.compressionAlgorithm() != QResource::NoCompression ||
+        reinterpret_cast<quintptr>(maat) % alignof(quint32) != 0 || bron.size() < kop ||
+        bron.size() != kop + qint64(maat[0]) * maat[1] * 4) {
+        return {};
+    }
+    return QPixmap::fromImage(QImage(bron.data() + kop, static_cast<int>(maat[0]),
+                                     static_cast<int>(maat[1]), QImage::Format_RGB32));
+}
+
 } // namespace
 
 frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_speelbord,
@@ -61,7 +79,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
                              QWidget* parent)
     : QWidget(parent), m_tbl_speler(tbl_speler), m_tbl_speelbord(tbl_speelbord), m_status(status),
       m_subcpt_ui(subcpt_ui), m_pion(pion), m_indeling(*this, lettertype::standaard_punten),
-      m_achtergrond(":/assets/speelbord.jpg"), m_rand(m_achtergrond),
+      m_achtergrond(lees_achtergrond()), m_rand(m_achtergrond),
       m_plaats(new vensterplaats(*this, ontworpen_maat(), kleinste_schaal)) {
     if (m_achtergrond.isNull()) {
         throw std::runtime_error("the board picture is missing from the program");
@@ -82,11 +100,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
 }
 
 void frm_speelbord::neem_controls() {
-    auto* achtergrond = m_indeling.control<QLabel>("im_background");
-    achtergrond->setPixmap(m_achtergrond);
-    // The picture covers the whole board with opaque pixels, so whatever lies beneath it never
-    // shows; saying so spares every repaint a draw of the window's own background under it.
-    achtergrond->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_indeling.control<achtergrond>("im_background")->setPixmap(m_achtergrond);
 
     // A light, slightly see-through card keeps the scoreboard readable over any backdrop.
     auto* scorebord = m_indeling.control<QFrame>("shp_background_scoreboard");

@@ -43,7 +43,7 @@ constexpr double nummer = 18;
 // clang-format off
 inline constexpr std::array tabel{
     // name                              kind             left, top, width, height  pt      caption         accessible name  indexes, place
-    ontwerp{"im_background",             soort::plaatje,  {0, 0, 15255, 11175},     0,      "",             "board picture"},
+    ontwerp{"im_background",             soort::achtergrond, {0, 0, 15255, 11175},     0,      "",             "board picture"},
     ontwerp{"shp_background_scoreboard", soort::kader,    {960, 2760, 3375, 2175},  0,      "",             "scoreboard background"},
     ontwerp{"lbl_ronde_text",            soort::label,    {1200, 2160, 1335, 375},  groot,  "fiscal year",  "fiscal year heading"},
     ontwerp{"lbl_ronde_nummer",          soort::label,    {2760, 2160, 495, 375},   groot,  "",             "fiscal year"},

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <QImageReader>
 #include <QLabel>
 #include <QString>
 
@@ -23,7 +24,11 @@ frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
     setWindowTitle("pion");
     setWindowIcon(programma_icoon());
     for (int n = 1; n <= aantal_pionnen; ++n) {
-        const QPixmap plaatje(QString(":/assets/pawns/pion_%1.bmp").arg(n, 2, 10, QChar('0')));
+        // Read as BMP by Qt's own reader: left to detect the format, Qt would first load every
+        // image format plugin, and the JPEG library with them, to ask each about the file.
+        QImageReader lezer(QString(":/assets/pawns/pion_%1.bmp").arg(n, 2, 10, QChar('0')), "bmp");
+        lezer.setAutoDetectImageFormat(false);
+        const QPixmap plaatje = QPixmap::fromImage(lezer.read());
         if (plaatje.isNull()) {
             throw std::runtime_error("pawn picture " + std::to_string(n) +
                                      " is missing from the program");
