@@ -2,18 +2,39 @@
 # The installed program and its Debian package, seen as a user's machine sees them: exactly the
 # expected files; a desktop entry, AppStream metainfo and manual page that their validators
 # accept, the metainfo and the changelog naming the same releases; a program that shows its
-# windows with its icon and the entry's window class, and without a display says why and ends
-# with status 1; a package of the same files, depending on runtime libraries only, that lintian
-# accepts.
+# windows with its icon and the entry's window class, that a screen reader hears, and that
+# without a display says why and ends with status 1; a package of the same files, depending on
+# runtime libraries only, that lintian accepts.
 # Usage: check_packaging.sh <cmake> <cpack> <build dir> <app id> <version>
 # The tools it uses come with scripts/install-deps.sh check.
 set -euo pipefail
-cmake=$1 cpack=$2 build=$3 id=$4 version=$5
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+
+# In a private D-Bus session: the accessibility bus first, so that the program and the client
+# find it through the session bus, then the program, as a screen reader's user starts it, and
+# the client, lees_bord.py, which plays the opening of a game through AT-SPI alone.
+if [ "${1-}" = --screen-reader ]; then
+    program=$2 work=$3
+    trap 'kill $(jobs -p) 2>/dev/null; wait' EXIT
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >>"$work/bus.log" 2>&1 &
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true &&
+            break
+        sleep 0.05
+    done
+    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/out" 2>&1 &
+    /usr/bin/python3 "$(dirname "$0")/lees_bord.py" $! >&5 2>&4 ||
+        fail "the screen reader heard otherwise; the program said: $(cat "$work/out")"
+    exit 0
+fi
+
+cmake=$1 cpack=$2 build=$3 id=$4 version=$5
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
@@ -57,6 +78,7 @@ if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
 fi
 
 # On a virtual X display: the board with the add-teams dialog over it, as the desktop sees them.
+mkdir -m 700 "$work/runtime"
 exec 3< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 2>"$work/xvfb.log")
 pids+=($!)
 read -r -t 10 display <&3 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
@@ -83,6 +105,13 @@ for w in "$board" "$teams"; do
 done
 class=$(xprop -id "$board" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
 [ "$class" = "$(key StartupWMClass)" ] || fail "the board's window class is '$class'"
+
+# Heard as well as seen, through the AT-SPI bus of a session of its own: its socket in the work
+# folder, not a desktop's. timeout leads a process group, and ends all of it, daemons included.
+kill "${pids[-1]}"
+env -u AT_SPI_BUS_ADDRESS -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
+    timeout -k 2 30 dbus-run-session -- bash "$0" --screen-reader "$prefix/bin/corvanta" "$work" \
+    4>&2 5>&1 >"$work/bus.log" 2>&1
 
 # The Debian package, made from the top-level build only.
 [ -f "$build/CPackConfig.cmake" ] || exit 0

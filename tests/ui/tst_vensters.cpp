@@ -147,28 +147,17 @@ private slots:
     }
 
     // Pawn n = 4 * (colour - 1) + shape, 20 x 20 pixels: red, green, blue (#3366FF, not pure
-    // blue) and yellow; a square fills its picture, the other shapes stand on white.
-    void pionnen_data() {
-        QTest::addColumn<int>("n");
-        for (int n = 1; n <= 16; ++n) {
-            QTest::addRow("pawn %d", n) << n;
-        }
-    }
+    // blue) and yellow; a square fills its picture, the other shapes stand on white. There is no
+    // pawn 17. A window carries the program's icon itself: the test's QApplication has none.
     void pionnen() {
-        QFETCH(int, n);
         spel_met_vensters s;
-        const QImage beeld = s.pion.im_pion(n).toImage();
-        const QRgb kleur = QList<QRgb>{0xFE0000, 0x00FF01, 0x3366FF, 0xFFFF00}[(n - 1) / 4];
-        const bool vierkant = (n - 1) % 4 == 0;
-        QCOMPARE(beeld.size(), QSize(20, 20));
-        QCOMPARE(beeld.pixel(10, 10) & 0xFFFFFF, kleur);
-        QCOMPARE((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF, !vierkant);
-    }
-
-    // There is no pawn 17; a window carries the program's icon itself, for the test's plain
-    // QApplication has none.
-    void pion_buiten_de_reeks_en_icoon() {
-        spel_met_vensters s;
+        for (int n = 1; n <= 16; ++n) {
+            const QImage beeld = s.pion.im_pion(n).toImage();
+            const QRgb kleur = QList<QRgb>{0xFE0000, 0x00FF01, 0x3366FF, 0xFFFF00}[(n - 1) / 4];
+            QCOMPARE(beeld.size(), QSize(20, 20));
+            QCOMPARE(beeld.pixel(10, 10) & 0xFFFFFF, kleur);
+            QCOMPARE((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF, (n - 1) % 4 != 0);
+        }
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.pion.im_pion(17));
         s.teams({{1, "Een"}});
         QCOMPARE(s.open_vak(4)->windowIcon().cacheKey(), programma_icoon().cacheKey());
@@ -336,21 +325,6 @@ private slots:
         QVERIFY(s.op_bord<QLabel>("im_nieuw_12")->pixmap().isNull());
     }
 
-    // A name typed on the scoreboard goes to the team shown in that row, and a long name shows
-    // its beginning.
-    void naam_wijzigen() {
-        spel_met_vensters s;
-        s.teams({{1, "team 1"}, {3, "team 3"}});
-        s.wissel(1, {2});
-        s.vooruit();
-        auto* naam_vak = s.op_bord<QLineEdit>("tb_naam_speler_1");
-        QTest::keyClick(naam_vak, Qt::Key_End);
-        QTest::keyClicks(naam_vak, " International Holding BV");
-        s.speelbord.refresh_me();
-        QCOMPARE(s.tbl_speler.rij(2)->speler_naam(), "team 3 International Holding BV");
-        QCOMPARE(naam_vak->cursorPosition(), 0);
-    }
-
     // Tab starts at "forward" and runs through the scoreboard from the bottom up, "rewind", then
     // the squares 3 to 9, 1 and 2, each button and its share boxes from the bottom line up.
     void tabvolgorde() {
@@ -421,30 +395,10 @@ private slots:
     }
 
     // The add-systems dialog of square 5, on white, in a game with a gap (row 2 is team 3, pawn
-    // 9), as laid out, with the focus on its button.
-    void dialoog_systemen() {
-        spel_met_vensters s;
-        s.teams({{1, "Rood"}, {3, "Blauw"}});
-        frm_voeg_systeem_toe* d = s.open_vak(5);
-        QCOMPARE(d->windowTitle(), "systems");
-        QCOMPARE(d->size(), QSize(137, 185));
-        QCOMPARE(d->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
-        QCOMPARE(s.in<QLabel>(*d, "lbl_gebied")->text(), "segment 5");
-        QCOMPARE(s.status.vak_nummer(), 5);
-        QCOMPARE(d->focusWidget()->objectName(), "knp_voeg_systeem_toe");
-        QCOMPARE(d->focusWidget()->geometry(), QRect(16, 152, 105, 25));
-        for (int i = 1; i <= 4; ++i) {
-            QCOMPARE(s.in(*d, naam("im_pion", i))->pos(), QPoint(24, 24 + 24 * i));
-            QCOMPARE(s.in(*d, naam("im_pion_geselecteerd", i))->pos(), QPoint(96, 24 + 24 * i));
-        }
-        QCOMPARE(s.in<pion_plaatje>(*d, "im_pion_geselecteerd_2")->pixmap().cacheKey(),
-                 s.pion.im_pion(9).cacheKey());
-        QVERIFY(s.in<pion_plaatje>(*d, "im_pion_3")->pixmap().isNull());
-    }
-
-    // Clicking a pawn moves its team across; a disabled pawn, an empty slot or a release without
-    // a press do nothing. "add systems" places and takes away the difference and releases the
-    // square; Escape and the close control release it and change nothing.
+    // 9), as laid out, with the focus on its button. Clicking a pawn moves its team across; a
+    // disabled pawn, an empty slot or a release without a press do nothing. "add systems"
+    // places and takes away the difference and releases the square; Escape and the close
+    // control release it and change nothing.
     void systemen_kiezen() {
         spel_met_vensters s;
         s.teams({{1, "Rood"}, {3, "Blauw"}});
@@ -452,6 +406,19 @@ private slots:
         auto pion = [&](const char* kolom, int rij) {
             return s.in<pion_plaatje>(*d, naam(kolom, rij));
         };
+        QCOMPARE(d->windowTitle(), "systems");
+        QCOMPARE(d->size(), QSize(137, 185));
+        QCOMPARE(d->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
+        QCOMPARE(s.in<QLabel>(*d, "lbl_gebied")->text(), "segment 5");
+        QCOMPARE(s.status.vak_nummer(), 5);
+        QCOMPARE(d->focusWidget()->geometry(), QRect(16, 152, 105, 25));
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(pion("im_pion", i)->pos(), QPoint(24, 24 + 24 * i));
+            QCOMPARE(pion("im_pion_geselecteerd", i)->pos(), QPoint(96, 24 + 24 * i));
+        }
+        QCOMPARE(pion("im_pion_geselecteerd", 2)->pixmap().cacheKey(),
+                 s.pion.im_pion(9).cacheKey());
+        QVERIFY(pion("im_pion", 3)->pixmap().isNull());
         QVERIFY(pion("im_pion_geselecteerd", 2)->isHidden());
         s.klik(pion("im_pion", 2));
         QVERIFY(!pion("im_pion_geselecteerd", 2)->isHidden());
@@ -561,8 +528,8 @@ private slots:
     }
 
     // What a screen reader hears: the year as "fiscal year 2", each pawn whose it is and what it
-    // looks like, also after a rename, an empty slot nothing; in the dialogs a pawn says its
-    // colour and shape, or its team and whether the team is chosen.
+    // looks like, also after a rename on the scoreboard, an empty slot nothing; in the dialogs a
+    // pawn says its colour and shape, or its team and whether the team is chosen.
     void hoorbaar() {
         spel_met_vensters s;
         const auto hoor = [](QWidget* w) {
@@ -576,8 +543,13 @@ private slots:
         QCOMPARE(hoor(s.op_bord("im_nieuw_23")), "blue square, Gamma");
         QCOMPARE(hoor(s.op_bord("im_nieuw_22")), "");
         QCOMPARE(hoor(s.op_bord("im_pion_speler_1")), "blue square, Gamma");
+        // A name typed on the scoreboard goes to the team the row shows, row 2 of the table;
+        // the box shows the name's beginning again at the next redraw.
         QTest::keyClick(s.op_bord("tb_naam_speler_1"), Qt::Key_End);
         QTest::keyClicks(s.op_bord("tb_naam_speler_1"), "!");
+        QCOMPARE(s.tbl_speler.rij(2)->speler_naam(), "Gamma!");
+        s.speelbord.refresh_me();
+        QCOMPARE(s.op_bord<QLineEdit>("tb_naam_speler_1")->cursorPosition(), 0);
         QCOMPARE(hoor(s.op_bord("im_pion_speler_1")), "blue square, Gamma!");
         QCOMPARE(hoor(s.op_bord("im_nieuw_23")), "blue square, Gamma!");
         frm_voeg_systeem_toe* d = s.open_vak(5);
