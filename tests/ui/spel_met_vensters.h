@@ -52,6 +52,13 @@ struct spel_met_vensters {
     }
     frm_voeg_systeem_toe* systeem_dialoog() { return speelbord.findChild<frm_voeg_systeem_toe*>(); }
 
+    // Keys go to the window in front, as a person's do: it is brought there first.
+    static void toets(QWidget* venster, Qt::Key toets, Qt::KeyboardModifiers met = {}) {
+        venster->activateWindow();
+        QVERIFY(QTest::qWaitFor([venster] { return QApplication::activeWindow() == venster; }));
+        QTest::keyClick(venster, toets, met);
+    }
+
     static void klik(QWidget* knop) {
         QVERIFY(knop);
         QTest::mouseClick(knop, Qt::LeftButton, {}, knop->rect().center());
