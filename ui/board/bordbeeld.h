@@ -20,6 +20,8 @@ struct bordbeeld {
         std::int16_t pion = 0; // the pawn number; 0 on an empty line
         QString naam;          // the team's
         QString aandeel;
+
+        bool operator==(const regel&) const = default;
     };
 
     std::int16_t ronde = 0;

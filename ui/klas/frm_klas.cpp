@@ -87,6 +87,13 @@ frm_klas::frm_klas(frm_pion& pion, QWidget* parent)
             aandeel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
+    // The numbers that change paint their own plain background, so that a press does not
+    // repaint the window and the squares' frames beneath each of them.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->objectName().startsWith("lbl_")) {
+            label->setAutoFillBackground(true);
+        }
+    }
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
                 isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
             }));
@@ -103,32 +110,42 @@ void frm_klas::toon(const bordbeeld& beeld) {
     }
 }
 
+// Only what changed since the last time is touched: a press changes a few numbers.
 void frm_klas::teken() {
     if (!m_beeld) {
         return;
     }
     const bordbeeld beeld = *std::exchange(m_beeld, std::nullopt);
+    const bordbeeld::regel leeg;
+    const auto vorig = [this, &leeg](const std::vector<bordbeeld::regel>& regels, std::size_t i) {
+        return i < regels.size() ? regels[i] : leeg;
+    };
     // A label's accessible name is all a screen reader says of it, so each says its value.
     m_lbl_ronde_nummer->setText(QString::number(beeld.ronde));
     noem(*m_lbl_ronde_nummer, "fiscal year " + m_lbl_ronde_nummer->text());
     for (std::size_t r = 1; r <= 4; ++r) {
-        const bordbeeld::regel leeg;
-        const bordbeeld::regel& team = r <= beeld.scorebord.size() ? beeld.scorebord[r - 1] : leeg;
-        toon_pion(*m_im_pion_speler.at(r), team);
-        toon_aandeel(*m_lbl_marktaandeel_speler.at(r), team, team.naam);
-        m_namen.at(r) = team.naam;
-        toon_naam(static_cast<int>(r));
+        const bordbeeld::regel& team = vorig(beeld.scorebord, r - 1);
+        if (team != vorig(m_getoond.scorebord, r - 1) || m_getoond.ronde == 0) {
+            toon_pion(*m_im_pion_speler.at(r), team);
+            toon_aandeel(*m_lbl_marktaandeel_speler.at(r), team, team.naam);
+            m_namen.at(r) = team.naam;
+            toon_naam(static_cast<int>(r));
+        }
     }
-    for (int v = 1; v <= 9; ++v) {
-        for (int k = 1; k <= 4; ++k) {
-            const auto i = static_cast<std::size_t>(ontwerp_speelbord::slot_op(v, k));
-            const bordbeeld::regel& regel =
-                beeld.vakken.at(static_cast<std::size_t>(v)).at(static_cast<std::size_t>(k - 1));
+    for (std::size_t v = 1; v <= 9; ++v) {
+        for (std::size_t k = 1; k <= 4; ++k) {
+            const bordbeeld::regel& regel = beeld.vakken.at(v).at(k - 1);
+            if (regel == m_getoond.vakken.at(v).at(k - 1) && m_getoond.ronde != 0) {
+                continue;
+            }
+            const auto i = static_cast<std::size_t>(
+                ontwerp_speelbord::slot_op(static_cast<int>(v), static_cast<int>(k)));
             toon_pion(*m_im_nieuw.at(i), regel);
             toon_aandeel(*m_lbl_marktaandeel_systeem.at(i), regel,
                          QString("square %1, %2").arg(v).arg(regel.naam));
         }
     }
+    m_getoond = beeld;
 }
 
 void frm_klas::toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie) {

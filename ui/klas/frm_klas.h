@@ -52,6 +52,8 @@ private:
     frm_pion& m_pion;
     indeling m_indeling;
     std::optional<bordbeeld> m_beeld;
+    // What it shows, to compare the next picture with.
+    bordbeeld m_getoond;
     // Pawn pictures at the sizes they are shown, by pawn number and width.
     std::map<std::pair<std::int16_t, int>, QPixmap> m_op_maat;
     vensterplaats* m_plaats;
