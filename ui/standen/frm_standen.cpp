@@ -69,7 +69,6 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
         as->setTickInterval(1);
         as->setTickType(QValueAxis::TicksDynamic);
     }
-    m_jaren_as->setTickAnchor(1);
     m_jaren_as->setGridLineVisible(false);
     m_grafiek->addAxis(m_jaren_as, Qt::AlignBottom);
     m_grafiek->addAxis(m_aandeel_as, Qt::AlignLeft);
@@ -192,6 +191,8 @@ void frm_standen::zet_assen() {
     if (m_jaren_as->max() != laatste || m_jaren_as->min() != eerste) {
         m_jaren_as->setRange(eerste, laatste);
         m_jaren_as->setTickInterval(stap);
+        // From year 1 in small steps; in long ones at round numbers: 1000, 2000, not 1001.
+        m_jaren_as->setTickAnchor(stap >= 10 ? 0 : 1);
     }
     const double top = std::max(100.0, std::ceil(m_hoogste * 1.05 / 50) * 50);
     if (m_aandeel_as->max() != top || m_aandeel_as->min() != 0) {
