@@ -172,6 +172,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.pion.im_pion(17));
         s.teams({{1, "Een"}});
         QCOMPARE(s.open_vak(4)->windowIcon().cacheKey(), programma_icoon().cacheKey());
+        QCOMPARE(programma_icoon().isNull(), false);
     }
 
     // What a person would notice at every size: a control outside its frame or the board, two
@@ -586,6 +587,10 @@ private slots:
         QCOMPARE_LT(lijnen(s)[1]->at(0).y(), 500);
         QCOMPARE(s.programma.standen()->tip(1, 2),
                  QString("Alfa, fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
+        // A screen reader hears the current year's totals from the chart.
+        const QString gehoord =
+            s.programma.standen()->findChild<QWidget*>("grafiek_standen")->accessibleDescription();
+        QCOMPARE(gehoord.section("; ", 0, 0), s.programma.standen()->tip(1, s.status.ronde()));
     }
 
     // Ctrl+H and the board's context menu open the standings once the teams are known, not
@@ -617,6 +622,7 @@ private slots:
         }
         QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11",
                                     "class view F5"}));
+        QCOMPARE(s.speelbord.contextMenuPolicy(), Qt::ActionsContextMenu);
         s.speelbord.actions().first()->trigger();
         QVERIFY(s.programma.standen());
         QCOMPARE(s.status.ronde(), 1);
