@@ -18,6 +18,7 @@
 #include <QLineSeries>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QValueAxis>
 
 namespace {
 
@@ -94,6 +95,12 @@ QList<QLineSeries*> lijnen(spel_met_vensters& s) {
         per_rij.append(qobject_cast<QLineSeries*>(lijn));
     }
     return per_rij;
+}
+
+QValueAxis* as(spel_met_vensters& s, Qt::Orientation richting) {
+    QApplication::processEvents();
+    auto* grafiek = s.programma.standen()->findChild<QChartView*>("grafiek_standen");
+    return qobject_cast<QValueAxis*>(grafiek->chart()->axes(richting).first());
 }
 
 // Every line has a point per year: the team's total on that year's board, in percent; the
@@ -262,6 +269,11 @@ private slots:
         QCOMPARE(s.op_bord("tb_marktaandeel_speler_4")->geometry(), QRect(200, 296, 73, 19));
         QCOMPARE(s.op_bord("lbl_vak_nummer_5")->font().pointSizeF(), 18.0);
         QCOMPARE(s.op_bord("knp_voeg_systeem_toe_5")->font().pointSizeF(), 9.0);
+        QWidget* kader = s.op_bord("Shape1_5");
+        const QImage getekend = kader->grab().toImage();
+        for (QPoint hoek : {QPoint(0, 0), QPoint(getekend.width() - 1, getekend.height() - 1)}) {
+            QCOMPARE(getekend.pixelColor(hoek), kader->palette().color(QPalette::WindowText));
+        }
     }
 
     // It opens at its designed size where that fits the screen's free area with its frame, and
@@ -591,6 +603,16 @@ private slots:
         const QString gehoord =
             s.programma.standen()->findChild<QWidget*>("grafiek_standen")->accessibleDescription();
         QCOMPARE(gehoord.section("; ", 0, 0), s.programma.standen()->tip(1, s.status.ronde()));
+        // At most ten ticks a year axis: twelve years every second one; past a hundred, its end
+        // at a round number.
+        while (s.status.ronde() < 12) {
+            s.vooruit();
+        }
+        QCOMPARE(as(s, Qt::Horizontal)->tickInterval(), 2.0);
+        while (s.status.ronde() < 101) {
+            s.vooruit();
+        }
+        QCOMPARE(as(s, Qt::Horizontal)->max(), 110.0);
     }
 
     // Ctrl+H and the board's context menu open the standings once the teams are known, not
@@ -605,12 +627,13 @@ private slots:
         frm_standen* standen = s.programma.standen();
         QVERIFY(standen);
         QCOMPARE(standen->windowTitle(), "standings");
-        QVERIFY(standen->findChild<QWidget*>("grafiek_standen"));
+        QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
         QApplication::clipboard()->clear();
         s.toets(standen, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->image().size(), standen->size());
         QTest::keyClick(standen, Qt::Key_F11);
         QTRY_VERIFY(standen->isFullScreen());
+        QCOMPARE(lijnen(s)[1]->pen().widthF() * 3, lijnen(s)[1]->markerSize()); // both scaled
         QVERIFY(!s.speelbord.isFullScreen());
         QTest::keyClick(standen, Qt::Key_Escape);
         QTRY_VERIFY(!standen->isFullScreen());
@@ -658,6 +681,15 @@ private slots:
         QVERIFY(klas);
         s.toets(klas, Qt::Key_Escape);
         QTRY_VERIFY(!klas->isFullScreen());
+        // At any other size the view is scaled to fit and centred.
+        for (QSize maat : {QSize(1200, 900), QSize(2000, 900)}) {
+            klas->resize(maat);
+            const double schaal = std::min(maat.width() / 1920.0, maat.height() / 1080.0);
+            const QPointF verwacht =
+                QPointF(680, 30) * schaal + // square 1's place at 1920 x 1080
+                QPointF(maat.width() - 1920 * schaal, maat.height() - 1080 * schaal) / 2;
+            QCOMPARE_LE((s.in(*klas, "Shape1_1")->pos() - verwacht).manhattanLength(), 2);
+        }
         QTest::keyClick(klas, Qt::Key_Escape);
         QTRY_VERIFY(!s.programma.klas());
     }
