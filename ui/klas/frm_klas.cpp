@@ -117,7 +117,7 @@ void frm_klas::teken() {
     }
     const bordbeeld beeld = *std::exchange(m_beeld, std::nullopt);
     const bordbeeld::regel leeg;
-    const auto vorig = [this, &leeg](const std::vector<bordbeeld::regel>& regels, std::size_t i) {
+    const auto vorig = [&leeg](const std::vector<bordbeeld::regel>& regels, std::size_t i) {
         return i < regels.size() ? regels[i] : leeg;
     };
     // A label's accessible name is all a screen reader says of it, so each says its value.
