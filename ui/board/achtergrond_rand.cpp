@@ -8,10 +8,6 @@ namespace {
 // How deep into the backdrop an edge is read, in the backdrop's own pixels.
 constexpr int strook = 16;
 
-int licht(QRgb kleur) {
-    return qRed(kleur) + qGreen(kleur) + qBlue(kleur);
-}
-
 // One line of pixels along an edge of the backdrop: for each pixel along it, the lightest of the
 // strip behind it. That is the backdrop's own colour there, and a grid line where one runs
 // across the whole strip towards the margin; the lines running along the edge, and the small
@@ -26,7 +22,7 @@ QPixmap rand_van(const QImage& beeld, const QRect& deel, Qt::Orientation langs) 
         for (int j = 0; j < diepte; ++j) {
             const QRgb kleur = verticaal ? beeld.pixel(deel.left() + j, deel.top() + i)
                                          : beeld.pixel(deel.left() + i, deel.top() + j);
-            if (licht(kleur) > licht(lichtste)) {
+            if (qGray(kleur) > qGray(lichtste)) {
                 lichtste = kleur;
             }
         }
