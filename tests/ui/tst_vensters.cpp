@@ -256,7 +256,7 @@ private slots:
 
     // At its designed size the board is where it always was: 1016 x 745 pixels, the buttons,
     // squares and slots at their places; the rightmost share box and the lowest line inside their
-    // frames.
+    // frames, and a frame drawn along all four sides.
     void indeling_zoals_ontworpen() {
         spel_met_vensters s;
         s.speelbord.resize(1016, 745);
@@ -271,8 +271,10 @@ private slots:
         QCOMPARE(s.op_bord("knp_voeg_systeem_toe_5")->font().pointSizeF(), 9.0);
         QWidget* kader = s.op_bord("Shape1_5");
         const QImage getekend = kader->grab().toImage();
-        for (QPoint hoek : {QPoint(0, 0), QPoint(getekend.width() - 1, getekend.height() - 1)}) {
-            QCOMPARE(getekend.pixelColor(hoek), kader->palette().color(QPalette::WindowText));
+        const int b = getekend.width() - 1, h = getekend.height() - 1;
+        for (QPoint rand :
+             {QPoint(b / 2, 0), QPoint(b / 2, h), QPoint(0, h / 2), QPoint(b, h / 2)}) {
+            QCOMPARE(getekend.pixelColor(rand), kader->palette().color(QPalette::WindowText));
         }
     }
 
@@ -628,6 +630,13 @@ private slots:
         QVERIFY(standen);
         QCOMPARE(standen->windowTitle(), "standings");
         QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
+        // The grid line of 50 % runs across the plot, at the height the axis gives 50.
+        auto* grafiek = standen->findChild<QChartView*>("grafiek_standen");
+        const QImage beeld = grafiek->grab().toImage();
+        const int x = qRound(grafiek->chart()->plotArea().center().x());
+        const auto y = static_cast<int>(grafiek->chart()->mapToPosition({1, 50}, lijnen(s)[1]).y());
+        QCOMPARE(beeld.pixelColor(x, y), QColor(0xE2, 0xE2, 0xE2));
+        QCOMPARE(beeld.pixelColor(x, y + 3), QColor(Qt::white));
         QApplication::clipboard()->clear();
         s.toets(standen, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->image().size(), standen->size());
