@@ -135,6 +135,16 @@ class tst_vensters : public QObject {
     Q_OBJECT
 
 private slots:
+    // A desktop's own font, however it looks, is not the board's: its controls stay as designed.
+    void initTestCase() {
+        QFont bureau = QApplication::font();
+        bureau.setBold(true);
+        bureau.setItalic(true);
+        bureau.setUnderline(true);
+        bureau.setStrikeOut(true);
+        QApplication::setFont(bureau);
+    }
+
     // Any warning from Qt is a fault, but the offscreen platform's own about what it cannot do.
     void init() { QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support )")); }
 
