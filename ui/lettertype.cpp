@@ -9,12 +9,6 @@ namespace lettertype {
 
 QString familie() {
     static const QString geregistreerd = [] {
-        // Qt keeps the glyphs of text up to 64 pixels tall and draws taller ones as paths at
-        // every paint: the class view's year, redrawn at every press, is 128 pixels on a
-        // 1080-line projector and 256 on a 4K one. Qt reads the limit at the first text drawn.
-        if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE")) {
-            qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
-        }
         const int id =
             QFontDatabase::addApplicationFont(":/assets/fonts/LiberationSans-Regular.ttf");
         const QStringList namen = QFontDatabase::applicationFontFamilies(id);

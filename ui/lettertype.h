@@ -8,9 +8,8 @@
 // inside itself so that every caption fits its box the same way on every machine.
 namespace lettertype {
 
-// Registers the embedded font with the application on the first call, before any text is
-// drawn, and returns its family. Needs a QGuiApplication; throws std::runtime_error if the font
-// cannot be loaded.
+// Registers the embedded font with the application on the first call and returns its family.
+// Needs a QGuiApplication; throws std::runtime_error if the font cannot be loaded.
 QString familie();
 
 // Regular weight, no italic, underline or strike-through.
