@@ -2,6 +2,7 @@
 
 #include "ui/board/achtergrond.h"
 #include "ui/dialogs/pion_plaatje.h"
+#include "ui/groot_getal.h"
 #include "ui/lettertype.h"
 #include "ui/lijnkader.h"
 
@@ -62,6 +63,8 @@ QWidget* indeling::maak(const ontwerp& rij, int index) {
         return new QPushButton(tekst, ouder);
     case soort::label:
         return new QLabel(tekst, ouder);
+    case soort::getal:
+        return new groot_getal(tekst, ouder);
     case soort::tekstvak:
         return new QLineEdit(ouder);
     case soort::plaatje: {

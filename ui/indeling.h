@@ -12,10 +12,10 @@
 #include <QString>
 #include <QWidget>
 
-// What a control of a layout table is: a push button, a label, a text box, a picture stretched
-// over its control, the board picture, a rectangle outline, a horizontal line, or a dialog's
-// pawn.
-enum class soort { knop, label, tekstvak, plaatje, achtergrond, kader, lijn, pion };
+// What a control of a layout table is: a push button, a label, a label for a number drawn very
+// large, a text box, a picture stretched over its control, the board picture, a rectangle
+// outline, a horizontal line, or a dialog's pawn.
+enum class soort { knop, label, getal, tekstvak, plaatje, achtergrond, kader, lijn, pion };
 
 // One row of a window's layout table: a control, or a control array whose element i stands at
 // plaats(i) from the rectangle given. Rectangles are in twips, 15 to a pixel at the designed

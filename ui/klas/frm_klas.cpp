@@ -45,7 +45,7 @@ constexpr double jaar = 96, cijfer = 48, naam = 40, kop = 36;
 constexpr std::array tabel{
     // name                          kind             left, top, width, height     pt      caption        accessible name                 indexes  place
     ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 600, 70),      kop,    "fiscal year", "fiscal year heading"},
-    ontwerp{"lbl_ronde_nummer",         soort::label,   px(40, 100, 600, 140),    jaar,   "",            ""},
+    ontwerp{"lbl_ronde_nummer",         soort::getal,   px(40, 100, 600, 140),    jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
     ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
     ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},

@@ -1,0 +1,61 @@
+#include "ui/groot_getal.h"
+
+#include <cmath>
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+
+// Each character stands where a plain label would draw it, rounded to the pixel.
+void groot_getal::paintEvent(QPaintEvent* /*event*/) {
+    const QFontMetricsF maat(font());
+    const QRectF vlak = contentsRect();
+    const QSizeF tekst(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
+    const Qt::Alignment richting = QStyle::visualAlignment(layoutDirection(), alignment());
+    qreal x = vlak.left();
+    qreal y = vlak.top();
+    if (richting & Qt::AlignRight) {
+        x = vlak.right() - tekst.width();
+    } else if (richting & Qt::AlignHCenter) {
+        x += (vlak.width() - tekst.width()) / 2;
+    }
+    if (richting & Qt::AlignBottom) {
+        y = vlak.bottom() - tekst.height();
+    } else if (richting & Qt::AlignVCenter) {
+        y += (vlak.height() - tekst.height()) / 2;
+    }
+    const int boven = qRound(y + maat.ascent()) - static_cast<int>(std::ceil(maat.ascent()));
+    QPainter schilder(this);
+    for (QChar c : text()) {
+        schilder.drawPixmap(qRound(x), boven, teken(c));
+        x += maat.horizontalAdvance(c);
+    }
+}
+
+void groot_getal::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        m_tekens.clear();
+    }
+    QLabel::changeEvent(event);
+}
+
+// A character on its baseline, with room for what reaches past its advance.
+const QPixmap& groot_getal::teken(QChar teken) {
+    QPixmap& plaatje = m_tekens[teken];
+    if (plaatje.isNull()) {
+        const QFontMetricsF maat(font());
+        const qreal dpr = devicePixelRatioF();
+        const QRectF omtrek = maat.boundingRect(teken);
+        plaatje = QPixmap((QSizeF(std::max(omtrek.right(), maat.horizontalAdvance(teken)) + 2,
+                                  std::ceil(maat.ascent()) + std::ceil(maat.descent()) + 2) *
+                           dpr)
+                              .toSize());
+        plaatje.setDevicePixelRatio(dpr);
+        plaatje.fill(Qt::transparent);
+        QPainter schilder(&plaatje);
+        schilder.setFont(font());
+        schilder.setPen(palette().color(foregroundRole()));
+        schilder.drawText(QPointF(0, std::ceil(maat.ascent())), QString(teken));
+    }
+    return plaatje;
+}
