@@ -1,6 +1,8 @@
 #include "spel_met_vensters.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/pion_plaatje.h"
+#include "ui/groot_getal.h"
+#include "ui/lettertype.h"
 #include "ui/standen/frm_standen.h"
 #include "ui/standen/verloop.h"
 #include "ui/venster.h"
@@ -711,6 +713,42 @@ private slots:
         }
         QTest::keyClick(klas, Qt::Key_Escape);
         QTRY_VERIFY(!s.programma.klas());
+    }
+
+    // A number drawn from pictures of its characters looks as a plain label of it would, at any
+    // alignment and after a change of font: its ink covers the same place, to a pixel, and as
+    // much of it.
+    void groot_getal_als_label() {
+        const auto inkt = [](const QImage& beeld) {
+            QRect omtrek;
+            int pixels = 0;
+            for (int y = 0; y < beeld.height(); ++y) {
+                for (int x = 0; x < beeld.width(); ++x) {
+                    if (qGray(beeld.pixel(x, y)) < 128) {
+                        omtrek |= QRect(x, y, 1, 1);
+                        ++pixels;
+                    }
+                }
+            }
+            return std::pair{omtrek, pixels};
+        };
+        for (const Qt::Alignment richting :
+             {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignBottom,
+              Qt::Alignment(Qt::AlignCenter)}) {
+            QLabel gewoon("32767");
+            groot_getal getal("32767");
+            getal.grab(); // its characters drawn once at the default font, then made anew
+            for (QLabel* label : {&gewoon, static_cast<QLabel*>(&getal)}) {
+                label->setFont(lettertype::maak(96));
+                label->setAlignment(richting);
+                label->resize(600, 160);
+            }
+            const auto [waar, hoeveel] = inkt(gewoon.grab().toImage());
+            const auto [getal_waar, getal_hoeveel] = inkt(getal.grab().toImage());
+            QCOMPARE_LE((getal_waar.topLeft() - waar.topLeft()).manhattanLength(), 1);
+            QCOMPARE_LE((getal_waar.bottomRight() - waar.bottomRight()).manhattanLength(), 1);
+            QCOMPARE_LT(std::abs(getal_hoeveel - hoeveel), hoeveel / 50);
+        }
     }
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
