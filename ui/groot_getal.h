@@ -5,9 +5,9 @@
 #include <QPixmap>
 
 // A label for a number taller than Qt keeps glyphs for, 64 pixels: Qt would fill each digit as a
-// path at every paint, as the class view's year would be at every press. Each character is drawn
-// so once per font, into a picture, and the number is put together from those; digits stand at
-// fixed widths, so nothing is lost. It aligns its text as a plain label does.
+// path at every paint, as the class view's year would be at every press. Here each character is
+// filled once per font, into a picture, and the number is put together from those pictures;
+// digits stand at fixed widths, so it reads as a plain label's. It aligns its text as one does.
 class groot_getal : public QLabel {
     Q_OBJECT
 
