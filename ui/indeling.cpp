@@ -19,8 +19,6 @@
 
 namespace {
 
-constexpr double twips_per_pixel = 15.0;
-
 // Qt clips a text box's text to the inside of its frame and centres the line by the font's
 // ascent and descent, but a capital's accent rises above the ascent: in a small box its top
 // would be cut off. Letting the text use the frame's own rows keeps it whole; the centring stays.

@@ -89,6 +89,9 @@ private:
     std::vector<regel> m_regels;
 };
 
+// Twips to a pixel at the designed size.
+inline constexpr double twips_per_pixel = 15.0;
+
 // A designed rectangle in pixels at a scale. The edges are rounded, not the sizes, so controls
 // that meet in the design still meet; a control with a size never shrinks to nothing.
 QRect in_pixels(const QRect& twips, double schaal, QPoint oorsprong = {});

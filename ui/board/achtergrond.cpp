@@ -17,7 +17,9 @@ void achtergrond::setPixmap(const QPixmap& beeld) {
 void achtergrond::paintEvent(QPaintEvent* /*event*/) {
     const QSize maat = size() * devicePixelRatio();
     if (m_op_maat.size() != maat) {
-        if (maat.width() >= m_beeld.width() && maat.height() >= m_beeld.height()) {
+        if (maat == m_beeld.size()) {
+            m_op_maat = m_beeld;
+        } else if (maat.width() >= m_beeld.width() && maat.height() >= m_beeld.height()) {
             m_op_maat = QPixmap(maat);
             QPainter schilder(&m_op_maat);
             schilder.setRenderHint(QPainter::SmoothPixmapTransform);

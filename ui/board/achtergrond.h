@@ -3,7 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-// The board picture, stretched over the whole control. Where the picture is enlarged, as at the
+// The board picture, stretched over the whole control; the build stores it at the designed size,
+// where it is drawn as it is. Where the picture is enlarged, as at the
 // designed size and above, the painter's bilinear filter stretches it; Qt's smooth scaler, which
 // a label with scaled contents uses, gives the same pixels within one step of one colour channel
 // but costs four times as much, a fifth of the program's start-up. Where the picture is made
