@@ -6,7 +6,7 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
-#include "ui/standen/frm_standen.h"
+#include "ui/standen/standen.h"
 
 #include <algorithm>
 #include <chrono>
@@ -268,7 +268,7 @@ double open_standen(spel& s) {
     s.programma.toon_standen();
     s.verf_af();
     const double tijd = sinds(begin);
-    s.programma.standen()->close();
+    s.programma.standen()->venster().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return tijd;
 }

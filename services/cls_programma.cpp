@@ -4,7 +4,7 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/klas/frm_klas.h"
-#include "ui/standen/frm_standen.h"
+#include "ui/standen/standen.h"
 #include "ui/venster.h"
 
 cls_programma::cls_programma()
@@ -19,8 +19,8 @@ cls_programma::cls_programma()
 
 cls_programma::~cls_programma() = default;
 
-frm_standen* cls_programma::standen() const {
-    return m_standen;
+standen* cls_programma::standen() const {
+    return m_standen_venster ? m_standen : nullptr;
 }
 
 frm_klas* cls_programma::klas() const {
@@ -46,16 +46,16 @@ void cls_programma::toon_standen() {
     if (!m_speelbord->teams_toegevoegd()) {
         return;
     }
-    if (!m_standen) {
+    if (!m_standen_venster) {
         // A window of its own, closed with the board and deleted when it closes.
-        m_standen =
-            new frm_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get());
-        QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_standen,
-                         &frm_standen::volg);
+        m_standen = &maak_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get());
+        m_standen_venster = &m_standen->venster();
+        QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_standen_venster,
+                         [volg = m_standen] { volg->volg(); });
     }
-    m_standen->show();
-    m_standen->raise();
-    m_standen->activateWindow();
+    m_standen_venster->show();
+    m_standen_venster->raise();
+    m_standen_venster->activateWindow();
 }
 
 void cls_programma::start() {

@@ -10,7 +10,8 @@
 class frm_pion;
 class frm_speelbord;
 class frm_klas;
-class frm_standen;
+class QWidget;
+class standen;
 
 // The whole program, made and wired in one place: the three records, the rules on them, the
 // hidden holder of the pawn pictures, the board window, and the facade between the windows and
@@ -42,7 +43,7 @@ public:
     frm_speelbord& speelbord() { return *m_speelbord; }
     cls_cpt_ui& cpt_ui() { return m_cpt_ui; }
     // The standings window and the class view while they are open, else nullptr.
-    frm_standen* standen() const;
+    ::standen* standen() const;
     frm_klas* klas() const;
 
 private:
@@ -53,6 +54,7 @@ private:
     std::unique_ptr<frm_pion> m_pion;
     std::unique_ptr<frm_speelbord> m_speelbord;
     cls_cpt_ui m_cpt_ui;
-    QPointer<frm_standen> m_standen;
+    QPointer<QWidget> m_standen_venster;
+    ::standen* m_standen = nullptr;
     QPointer<frm_klas> m_klas;
 };

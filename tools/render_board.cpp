@@ -11,7 +11,7 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
-#include "ui/standen/frm_standen.h"
+#include "ui/standen/standen.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -87,8 +87,9 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
         wissel(programma, jaar);
     }
     programma.toon_standen();
-    programma.standen()->resize(960, 600);
-    return bewaar(*programma.standen(), standen_png) ? 0 : 1;
+    QWidget& standen = programma.standen()->venster();
+    standen.resize(960, 600);
+    return bewaar(standen, standen_png) ? 0 : 1;
 }
 
 } // namespace

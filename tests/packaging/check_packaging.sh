@@ -43,6 +43,7 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
 # benchmark that found its way into the install would show up here.
 expected_files() {
     echo bin/corvanta
+    echo lib/corvanta/modules/corvanta_standen.so
     for size in 16 24 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
     done
@@ -54,6 +55,14 @@ prefix=$work/usr
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 diff -u <(expected_files | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
     fail "the install holds other files than expected"
+
+# The standings module takes the program's own functions from the program that loads it: all it
+# needs comes from the program or from the libraries it names.
+module=$prefix/lib/corvanta/modules/corvanta_standen.so
+symbols() { nm -D "$@" | awk 'NF > 1 && $(NF - 1) != "w" {sub(/@.*/, "", $NF); print $NF}' | sort -u; }
+unresolved=$(comm -23 <(symbols --undefined-only "$module") <(symbols --defined-only \
+    "$prefix/bin/corvanta" $(ldd "$module" | awk '/=> \// {print $3}')))
+[ -z "$unresolved" ] || fail "the program lacks what its standings module needs: $unresolved"
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml

@@ -3,7 +3,7 @@
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
 #include "ui/lettertype.h"
-#include "ui/standen/frm_standen.h"
+#include "ui/standen/standen.h"
 #include "ui/standen/verloop.h"
 #include "ui/venster.h"
 
@@ -92,7 +92,7 @@ int rasterlijnen(const QImage& beeld, int x) {
 QList<QLineSeries*> lijnen(spel_met_vensters& s) {
     QApplication::processEvents();
     QList<QLineSeries*> per_rij{nullptr};
-    auto* grafiek = s.programma.standen()->findChild<QChartView*>("grafiek_standen");
+    auto* grafiek = s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen");
     for (QAbstractSeries* lijn : grafiek->chart()->series()) {
         per_rij.append(qobject_cast<QLineSeries*>(lijn));
     }
@@ -101,7 +101,7 @@ QList<QLineSeries*> lijnen(spel_met_vensters& s) {
 
 QValueAxis* as(spel_met_vensters& s, Qt::Orientation richting) {
     QApplication::processEvents();
-    auto* grafiek = s.programma.standen()->findChild<QChartView*>("grafiek_standen");
+    auto* grafiek = s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen");
     return qobject_cast<QValueAxis*>(grafiek->chart()->axes(richting).first());
 }
 
@@ -614,8 +614,10 @@ private slots:
         QCOMPARE(s.programma.standen()->tip(1, 2),
                  QString("Alfa, fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
         // A screen reader hears the current year's totals from the chart.
-        const QString gehoord =
-            s.programma.standen()->findChild<QWidget*>("grafiek_standen")->accessibleDescription();
+        const QString gehoord = s.programma.standen()
+                                    ->venster()
+                                    .findChild<QWidget*>("grafiek_standen")
+                                    ->accessibleDescription();
         QCOMPARE(gehoord.section("; ", 0, 0), s.programma.standen()->tip(1, s.status.ronde()));
         // At most ten ticks a year axis: twelve years every second one; past a hundred, its end
         // at a round number.
@@ -638,8 +640,8 @@ private slots:
         QVERIFY(!s.programma.standen());
         s.teams({{1, "A"}, {3, "C"}});
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
-        frm_standen* standen = s.programma.standen();
-        QVERIFY(standen);
+        QVERIFY(s.programma.standen());
+        QWidget* standen = &s.programma.standen()->venster();
         QCOMPARE(standen->windowTitle(), "standings");
         QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
         // The grid line of 50 % runs across the plot, at the height the axis gives 50.

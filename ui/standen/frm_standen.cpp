@@ -266,3 +266,11 @@ void frm_standen::setVisible(bool zichtbaar) {
     cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
     QWidget::setVisible(zichtbaar);
 }
+
+// What the program calls, through maak_standen, once it has loaded this module.
+extern "C" Q_DECL_EXPORT standen* corvanta_maak_standen(cls_tbl_speler& tbl_speler,
+                                                        cls_status& status,
+                                                        cls_subcpt_ui& subcpt_ui, frm_pion& pion,
+                                                        QWidget* ouder) {
+    return new frm_standen(tbl_speler, status, subcpt_ui, pion, ouder);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/cls_subcpt_ui.h"
+#include "ui/standen/standen.h"
 #include "ui/standen/verloop.h"
 
 #include <memory>
@@ -25,7 +26,7 @@ class vensterplaats;
 // reads the whole history once. A window of its own beside the board, not modal, resizable, its
 // text and lines growing with it. Escape leaves full screen, or closes it; Ctrl+C copies the
 // chart as a picture to the clipboard.
-class frm_standen : public QWidget {
+class frm_standen : public QWidget, public standen {
     Q_OBJECT
 
 public:
@@ -33,10 +34,9 @@ public:
                 frm_pion& pion, QWidget* parent = nullptr);
     ~frm_standen() override;
 
-    // Follows the game; the chart catches up once the event loop comes round.
-    void volg();
-    // What hovering over team row t's point of a year says: "Alfa, fiscal year 3: 37".
-    QString tip(int rij, int jaar) const;
+    QWidget& venster() override { return *this; }
+    void volg() override;
+    QString tip(int rij, int jaar) const override;
     void kopieer() const;
 
     void setVisible(bool zichtbaar) override;
