@@ -7,6 +7,8 @@
 #include "ui/standen/standen.h"
 #include "ui/venster.h"
 
+#include <QMessageBox>
+
 cls_programma::cls_programma()
     : m_pion(std::make_unique<frm_pion>()),
       m_speelbord(std::make_unique<frm_speelbord>(m_tbl_speler, m_tbl_speelbord, m_status,
@@ -48,7 +50,15 @@ void cls_programma::toon_standen() {
     }
     if (!m_standen_venster) {
         // A window of its own, closed with the board and deleted when it closes.
-        m_standen = &maak_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get());
+        QString waarom;
+        m_standen =
+            maak_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get(), waarom);
+        if (!m_standen) {
+            // The game goes on without them.
+            QMessageBox::warning(m_speelbord.get(), "Corvanta",
+                                 "The standings cannot be shown: " + waarom);
+            return;
+        }
         m_standen_venster = &m_standen->venster();
         QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_standen_venster,
                          [volg = m_standen] { volg->volg(); });

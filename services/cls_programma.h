@@ -29,7 +29,8 @@ public:
 
     // Shows the board window and starts the one game, which opens the add-teams dialog above it.
     void start();
-    // Shows the standings over the years, once the teams are known; it changes nothing.
+    // Shows the standings over the years, once the teams are known; it changes nothing. Without
+    // their module it says why, and the game goes on.
     void toon_standen();
     // Opens the class view, once the teams are known, or closes it. With a second screen it
     // fills the one the board is not on.

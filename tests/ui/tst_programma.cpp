@@ -4,11 +4,14 @@
 #include "spel_met_vensters.h"
 #include "ui/venster.h"
 
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
 #include <QEventLoop>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -196,6 +199,22 @@ private slots:
                  "the error went unsaid");
     }
 
+    // Where the standings' module cannot be found, as in a broken installation, asking for them
+    // says why and the game goes on: the program runs again, as its own process, from a folder
+    // without the module.
+    void standen_zonder_module() {
+        QTemporaryDir map;
+        const QString kopie = map.filePath("tst_programma");
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), kopie));
+        QProcess programma;
+        programma.start(kopie, {"--standen-zonder-module"});
+        QVERIFY(programma.waitForFinished(10000));
+        QCOMPARE(programma.exitCode(), 0);
+        const QString gezegd = programma.readAllStandardOutput();
+        QVERIFY2(gezegd.startsWith("The standings cannot be shown: "), qPrintable(gezegd));
+        QVERIFY2(gezegd.contains("corvanta_standen.so"), qPrintable(gezegd));
+    }
+
     // Last, for it ends the program: a rule failing inside a button's handler, on a real click,
     // is caught in the handler, not after unwinding through Qt's mouse handling; the game master
     // reads the error in a message box, and the program then ends with status 1.
@@ -237,6 +256,15 @@ int main(int argc, char** argv) {
         faalt_bij_tonen faalt;
         app.installEventFilter(&faalt);
         return app.voer_uit(mdl_start::Main);
+    }
+    if (QCoreApplication::arguments().contains("--standen-zonder-module")) {
+        spel_met_vensters s;
+        modale_vragen vragen;
+        s.teams({{1, "A"}});
+        s.programma.toon_standen();
+        s.vooruit();
+        std::printf("%s\n", qPrintable(vragen.onverwacht.join("; ")));
+        return s.programma.standen() || s.status.ronde() != 2 ? 2 : 0;
     }
     tst_programma test;
     return QTest::qExec(&test, argc, argv);

@@ -24,7 +24,8 @@ protected:
     ~standen() = default;
 };
 
-// A new standings window, owned by its parent and deleted when it closes. Loads the module the
-// first time; a module that is missing or does not load is an error.
-standen& maak_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_subcpt_ui& subcpt_ui,
-                      frm_pion& pion, QWidget* ouder);
+// A new standings window, owned by its parent and deleted when it closes; the module is loaded
+// the first time. Without a module that loads, as in a broken installation, nullptr, and waarom
+// says why.
+standen* maak_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_subcpt_ui& subcpt_ui,
+                      frm_pion& pion, QWidget* ouder, QString& waarom);
