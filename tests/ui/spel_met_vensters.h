@@ -17,7 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -94,11 +94,11 @@ struct spel_met_vensters {
         klik(in(*wissel_open(v, rijen), "knp_voeg_systeem_toe"));
     }
 
-    // Where the open class view shows other than the board: the year, each scoreboard row's
-    // pawn, name and total, each slot's pawn and share. Empty when they agree.
+    // Where the open class view shows other than the board, by the view's control names: the
+    // year, each scoreboard row's pawn, name and total, each slot's pawn and share, the headings.
+    // Empty when they agree.
     QString klas_anders_dan_bord() const {
         QApplication::processEvents(); // the view catches up with the board's last redraw
-        QWidget* klas = programma.klas();
         // A pawn as a person tells it apart: by its colour, and by what it says to a screen reader.
         const auto pion = [](const QWidget* w) {
             const QPixmap plaatje = static_cast<const QLabel*>(w)->pixmap();
@@ -107,35 +107,23 @@ struct spel_met_vensters {
                        ? QString()
                        : beeld.pixelColor(beeld.rect().center()).name() + " " + w->accessibleName();
         };
-        const auto tekst = [this](const QString& naam) {
-            const QLineEdit* vak = op_bord<QLineEdit>(naam);
-            return vak->isVisibleTo(&speelbord) ? vak->text() : QString();
+        // What a control shows, nothing while it is hidden; the view elides a long name, whose
+        // whole it gives to a screen reader.
+        const auto toont = [&pion](const QWidget* w) {
+            const QString naam = w->objectName();
+            return !w->isVisibleTo(w->window())  ? QString()
+                   : naam.startsWith("im_")      ? pion(w)
+                   : naam.startsWith("lbl_naam") ? w->accessibleName()
+                                                 : w->property("text").toString();
         };
+        static const QRegularExpression vakken("^lbl_(naam|marktaandeel)_");
         QStringList anders;
-        const auto vergelijk = [&](const QString& wat, const auto& bord, const auto& klas) {
-            if (bord != klas) {
-                anders << wat;
+        for (const QWidget* klas : programma.klas()->findChildren<QWidget*>()) {
+            const QString naam = klas->objectName();
+            const QWidget* bord = op_bord(QString(naam).replace(vakken, "tb_\\1_"));
+            if (!naam.isEmpty() && bord && toont(bord) != toont(klas)) {
+                anders << naam;
             }
-        };
-        vergelijk("year", op_bord<QLabel>("lbl_ronde_nummer")->text(),
-                  in<QLabel>(*klas, "lbl_ronde_nummer")->text());
-        for (int r = 1; r <= 4; ++r) {
-            const bool getoond =
-                op_bord("tb_naam_speler_" + QString::number(r))->isVisibleTo(&speelbord);
-            const auto n = QString::number(r);
-            vergelijk("name " + n, tekst("tb_naam_speler_" + n),
-                      in(*klas, "lbl_naam_speler_" + n)->accessibleName());
-            vergelijk("total " + n, tekst("tb_marktaandeel_speler_" + n),
-                      in<QLabel>(*klas, "lbl_marktaandeel_speler_" + n)->text());
-            vergelijk("pawn " + n, getoond ? pion(op_bord("im_pion_speler_" + n)) : QString(),
-                      pion(in(*klas, "im_pion_speler_" + n)));
-        }
-        for (int i = 4; i <= 39; ++i) {
-            const auto n = QString::number(i);
-            vergelijk("share " + n, tekst("tb_marktaandeel_systeem_" + n),
-                      in<QLabel>(*klas, "lbl_marktaandeel_systeem_" + n)->text());
-            vergelijk("slot " + n, pion(op_bord("im_nieuw_" + n)),
-                      pion(in(*klas, "im_nieuw_" + n)));
         }
         return anders.join(", ");
     }
