@@ -3,9 +3,16 @@
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
 #include "ui/lettertype.h"
+#include "ui/venster.h"
+
+#ifdef CORVANTA_STANDEN
 #include "ui/standen/standen.h"
 #include "ui/standen/verloop.h"
-#include "ui/venster.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
+#endif
 
 #include <algorithm>
 #include <cmath>
@@ -13,14 +20,11 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QChartView>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QIcon>
-#include <QLineSeries>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QValueAxis>
 
 namespace {
 
@@ -88,6 +92,7 @@ int rasterlijnen(const QImage& beeld, int x) {
     return donker;
 }
 
+#ifdef CORVANTA_STANDEN
 // The standings' lines by team row, once the chart has caught up with the game.
 QList<QLineSeries*> lijnen(spel_met_vensters& s) {
     QApplication::processEvents();
@@ -129,6 +134,7 @@ QString standen_kloppen(spel_met_vensters& s) {
     }
     return {};
 }
+#endif
 
 } // namespace
 
@@ -492,6 +498,7 @@ private slots:
         QVERIFY(s.cel_aanwezig(4, 3));
     }
 
+#ifdef CORVANTA_STANDEN
     // The standings follow the game, one point per year per team, without being reopened: a
     // forward adds a point, a rewind drops one, placing moves the current one, a rename renames
     // the line. Each line is drawn in its pawn's colour and says on hover what the scoreboard
@@ -582,6 +589,9 @@ private slots:
         QVERIFY(s.programma.standen());
         QCOMPARE(s.status.ronde(), 1);
     }
+#else
+    void standen() { QSKIP("this build has no standings: Qt Charts was not built for it"); }
+#endif
 
     // F5 and the board's menu open the class view once the teams are in, F5 again closes it.
     // With a second screen it fills the one the board is not on, and the board stays where it
@@ -656,8 +666,13 @@ private slots:
             }
             const auto [waar, hoeveel] = inkt(gewoon.grab().toImage());
             const auto [getal_waar, getal_hoeveel] = inkt(getal.grab().toImage());
-            QCOMPARE_LE((getal_waar.topLeft() - waar.topLeft()).manhattanLength(), 1);
-            QCOMPARE_LE((getal_waar.bottomRight() - waar.bottomRight()).manhattanLength(), 1);
+            // Each edge apart: without fontconfig's hinting, as on Windows, glyphs need not stand
+            // on whole pixels.
+            for (const QPoint hoek : {getal_waar.topLeft() - waar.topLeft(),
+                                      getal_waar.bottomRight() - waar.bottomRight()}) {
+                QCOMPARE_LE(std::abs(hoek.x()), 1);
+                QCOMPARE_LE(std::abs(hoek.y()), 1);
+            }
             QCOMPARE_LT(std::abs(getal_hoeveel - hoeveel), hoeveel / 50);
         }
     }
@@ -699,6 +714,7 @@ private slots:
         QVERIFY2(lang.startsWith(naam.chopped(1)), qPrintable(naam));
     }
 
+#ifdef CORVANTA_STANDEN
     // A long game's line: after any sequence of changes, none at first, its points are those
     // drawn anew from its values, each run of years as its lowest and highest in their order,
     // never more than Qt Charts can redraw at a press.
@@ -731,6 +747,7 @@ private slots:
         QCOMPARE(lijn.points(), opnieuw.points());
         QCOMPARE_GT(waarden.size(), std::size_t{5000});
     }
+#endif
 };
 
 QTEST_MAIN(tst_vensters)
