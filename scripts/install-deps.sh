@@ -9,7 +9,12 @@ build) ;;
 check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils dbus
                  at-spi2-core python3-pyatspi) ;;
 clang) packages+=(clang) ;;
-*) echo "usage: $0 [build|check|clang]" >&2; exit 2 ;;
+# Qt for Windows, cross-built from Debian's source package.
+windows-qt) packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build qt6-base-dev-tools) ;;
+# Corvanta for Windows, its installer, and the suite under Wine.
+windows) packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wixl msitools icoutils
+                    wine64 xvfb openbox imagemagick x11-utils xdotool wmctrl) ;;
+*) echo "usage: $0 [build|check|clang|windows-qt|windows]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Corvanta's Windows installer in a fresh Wine, as a school's PC takes it: an older version
+# installed first and this one over it in place; the installed program on Windows' own platform
+# plugin, on a 1920 x 1080 screen at 125 % and 150 %, with its board on the screen, drawn at the
+# screen's scale, and ending cleanly when closed, having written no file and no registry value
+# of its own; an older version refused over it; and nothing left behind once it is removed.
+# Usage: check_installer.sh <build dir> <version>
+# The tools it uses come with scripts/install-deps.sh windows. It leaves the screenshots of the
+# board in <build dir>/tests/windows/.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+build=$1 version=$2
+msi=$build/Corvanta-$version-x64.msi
+zip=$build/Corvanta-$version-x64.zip
+pakket=$build/packaging/windows/pakket/Corvanta
+uit=$build/tests/windows
+work=$(mktemp -d)
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The installed program finds what it needs beside it, or not at all.
+unset WINEPATH QT_QPA_PLATFORM QT_PLUGIN_PATH QT_FORCE_STDERR_LOGGING
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wineserver -k 2>/dev/null; wait; rm -rf "$work"' EXIT
+
+# What goes to the PC: a GUI program with its icon and version, at most 15 MB, zip and installer
+# of the same files.
+size=$(stat -c %s "$msi")
+[ "$size" -le $((15 * 1024 * 1024)) ] || fail "the installer is $size bytes, over 15 MB"
+x86_64-w64-mingw32-objdump -p "$pakket/corvanta.exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+    fail "corvanta.exe is not a GUI program: it would open a console window"
+resources=$(wrestool -l "$pakket/corvanta.exe")
+grep -q -- '--type=14' <<<"$resources" || fail "corvanta.exe carries no icon"
+grep -q -- '--type=16' <<<"$resources" || fail "corvanta.exe carries no version"
+files() { find "$1" -type f -printf '%P\n' | LC_ALL=C sort; }
+mkdir "$work/zip"
+(cd "$work/zip" && cmake -E tar xf "$zip")
+diff -u <(files "$pakket") <(files "$work/zip/Corvanta") || fail "the zip holds other files"
+
+# A 1920 x 1080 display with a window manager, as a desktop has.
+exec 3< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1920x1080x24 2>"$work/xvfb.log")
+pids+=($!)
+read -r -t 10 display <&3 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$display
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wineboot --init >/dev/null 2>&1
+wineserver -w
+
+drive_c=$WINEPREFIX/drive_c
+installed=$drive_c/Program\ Files/Corvanta
+shortcut=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Corvanta.lnk
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# "name=value" of every value of the installed apps' entries that names Corvanta.
+entries() {
+    wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | awk '
+        /^HKEY/ {if (corvanta) print entry; entry = ""; corvanta = 0; next}
+        NF >= 3 {entry = entry $1 "=" substr($0, index($0, $3)) "\n"
+                 if ($1 == "DisplayName" && $3 == "Corvanta") corvanta = 1}
+        END {if (corvanta) print entry}'
+}
+msiexec() {
+    wine msiexec "$@" /qn /l*v "$work/msiexec.log" >/dev/null 2>&1
+}
+
+# The same files as this version, numbered as an older one.
+older=$work/Corvanta-0.9.0-x64.msi
+"$(dirname "$0")/../../packaging/windows/maak_msi.sh" "$pakket" 0.9.0 \
+    "$build/packaging/windows/corvanta.ico" "Corvanta maintainers" "$older" >/dev/null 2>&1 ||
+    fail "wixl could not make the older installer"
+msiexec /i "$older" || fail "the older version did not install: $(tail -5 "$work/msiexec.log")"
+msiexec /i "$msi" || fail "this version did not install: $(tail -5 "$work/msiexec.log")"
+[ "$(entries | grep -c '^DisplayName=')" = 1 ] ||
+    fail "the installed apps list Corvanta other than once: $(entries)"
+entries | grep -qx "DisplayVersion=$version" || fail "the installed apps show $(entries)"
+entries | grep -qx "Publisher=Corvanta maintainers" || fail "no publisher: $(entries)"
+diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
+[ -f "$shortcut" ] || fail "no Start menu entry"
+
+# The installed program at each scale: the board on the screen, title bar and all, at the
+# screen's scale rather than stretched by Windows; closed from its title bar, it asks, ends with
+# status 0, and has written nothing.
+registry() { wine regedit /e "$work/$1.reg" 2>/dev/null; wineserver -w; }
+for dpi in 120 144; do
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+    wineserver -w
+    registry voor
+    touch "$work/moment"
+    (cd "$installed" && wine ./corvanta.exe >"$work/out" 2>&1) &
+    programma=$!
+    bord=""
+    for _ in $(seq 300); do
+        bord=$(xdotool search --onlyvisible --name '^Corvanta 5$' 2>/dev/null | head -n 1) || true
+        [ -z "$bord" ] || break
+        sleep 0.1
+    done
+    [ -n "$bord" ] || fail "at $dpi dpi no board appeared: $(cat "$work/out")"
+    sleep 2
+    eval "$(xdotool getwindowgeometry --shell "$bord")"
+    frame=$(xwininfo -frame -id "$bord")
+    top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
+    left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
+    [ "$top" -ge 0 ] && [ "$left" -ge 0 ] && [ $((Y + HEIGHT)) -le 1080 ] &&
+        [ $((X + WIDTH)) -le 1920 ] ||
+        fail "at $dpi dpi the board is at $X,$Y, ${WIDTH}x$HEIGHT, its frame from $left,$top"
+    [ "$WIDTH" -ge $((1016 * dpi / 96 * 95 / 100)) ] || [ "$HEIGHT" -ge $((1080 * 8 / 10)) ] ||
+        fail "at $dpi dpi the board is ${WIDTH}x$HEIGHT: not drawn at the screen's scale"
+    import -window root "$uit/board-$dpi-dpi.png"
+    wmctrl -i -c "$bord"
+    sleep 1
+    xdotool key Return
+    wait "$programma" || fail "at $dpi dpi the program ended with status $?: $(cat "$work/out")"
+    wineserver -w
+    registry na
+    written=$(find "$drive_c" -newer "$work/moment" -type f)
+    [ -z "$written" ] || fail "the program wrote files: $written"
+    diff <(grep -v '^@\|^\[.*\] [0-9]*$' "$work/voor.reg") \
+        <(grep -v '^@\|^\[.*\] [0-9]*$' "$work/na.reg") >"$work/reg.diff" ||
+        fail "the program wrote into the registry: $(head -20 "$work/reg.diff")"
+done
+
+# An older version is refused, with a message that says why, and this one stays.
+! msiexec /i "$older" || fail "the older version installed over this one"
+grep -q "A newer version of Corvanta is already installed" "$work/msiexec.log" ||
+    fail "the refusal does not say why: $(grep -i newer "$work/msiexec.log" | head -3)"
+entries | grep -qx "DisplayVersion=$version" || fail "after the refusal the apps show $(entries)"
+
+# Removed, it leaves nothing behind.
+msiexec /x "$msi" || fail "it did not uninstall: $(tail -5 "$work/msiexec.log")"
+[ ! -e "$installed" ] || fail "left behind: $(find "$installed")"
+[ ! -e "$shortcut" ] || fail "the Start menu entry is left behind"
+[ -z "$(entries)" ] || fail "the installed apps still list $(entries)"
