@@ -14,7 +14,7 @@ fail() {
     exit 1
 }
 
-build=$1 version=$2
+build=$(realpath "$1") version=$2
 msi=$build/Corvanta-$version-x64.msi
 zip=$build/Corvanta-$version-x64.zip
 pakket=$build/packaging/windows/pakket/Corvanta
@@ -30,7 +30,8 @@ trap 'kill "${pids[@]}" 2>/dev/null; wineserver -k 2>/dev/null; wait; rm -rf "$w
 # of the same files.
 size=$(stat -c %s "$msi")
 [ "$size" -le $((15 * 1024 * 1024)) ] || fail "the installer is $size bytes, over 15 MB"
-x86_64-w64-mingw32-objdump -p "$pakket/corvanta.exe" | grep -q '^Subsystem.*(Windows GUI)' ||
+kop=$(x86_64-w64-mingw32-objdump -p "$pakket/corvanta.exe")
+grep -q '^Subsystem.*(Windows GUI)' <<<"$kop" ||
     fail "corvanta.exe is not a GUI program: it would open a console window"
 resources=$(wrestool -l "$pakket/corvanta.exe")
 grep -q -- '--type=14' <<<"$resources" || fail "corvanta.exe carries no icon"
@@ -52,7 +53,6 @@ wineserver -w
 
 drive_c=$WINEPREFIX/drive_c
 installed=$drive_c/Program\ Files/Corvanta
-shortcut=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Corvanta.lnk
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 # "name=value" of every value of the installed apps' entries that names Corvanta.
 entries() {
@@ -78,12 +78,24 @@ msiexec /i "$msi" || fail "this version did not install: $(tail -5 "$work/msiexe
 entries | grep -qx "DisplayVersion=$version" || fail "the installed apps show $(entries)"
 entries | grep -qx "Publisher=Corvanta maintainers" || fail "no publisher: $(entries)"
 diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
-[ -f "$shortcut" ] || fail "no Start menu entry"
+# Windows puts a per-machine install's entry into the common Start menu; Wine into the user's.
+menu=$(tr -d '\r' <"$work/msiexec.log" | sed -n 's/^Property(S): ProgramMenuFolder = //p' | head -n 1)
+shortcut=$(wine winepath -u "${menu}Corvanta.lnk" 2>/dev/null | tr -d '\r')
+[ -f "$shortcut" ] || fail "no Start menu entry in $menu"
 
 # The installed program at each scale: the board on the screen, title bar and all, at the
 # screen's scale rather than stretched by Windows; closed from its title bar, it asks, ends with
 # status 0, and has written nothing.
-registry() { wine regedit /e "$work/$1.reg" 2>/dev/null; wineserver -w; }
+# Where a program keeps values of its own (QSettings among them): the users' and the machine's
+# software keys. Wine's display driver rewrites its entries under System at every start.
+registry() {
+    local key
+    for key in 'HKEY_CURRENT_USER\Software' 'HKEY_LOCAL_MACHINE\Software'; do
+        wine regedit /e "$work/key.utf16" "$key" 2>/dev/null
+        wineserver -w
+        iconv -f UTF-16 -t UTF-8 "$work/key.utf16" | tr -d '\r'
+    done >"$work/$1.reg"
+}
 for dpi in 120 144; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
     wineserver -w
@@ -99,16 +111,19 @@ for dpi in 120 144; do
     done
     [ -n "$bord" ] || fail "at $dpi dpi no board appeared: $(cat "$work/out")"
     sleep 2
+    import -window root "$uit/board-$dpi-dpi.png"
     eval "$(xdotool getwindowgeometry --shell "$bord")"
     frame=$(xwininfo -frame -id "$bord")
     top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
     left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$frame")
-    [ "$top" -ge 0 ] && [ "$left" -ge 0 ] && [ $((Y + HEIGHT)) -le 1080 ] &&
+    # The program sizes itself to Windows' frame, a 33-pixel caption at 150 %; Wine hands the
+    # window to the X window manager, whose title bar is smaller and which places it a few
+    # pixels lower than Windows would. Title bar and all, it must fit the screen.
+    [ "$top" -ge 0 ] && [ "$left" -ge 0 ] && [ $((Y - top + HEIGHT)) -le 1080 ] &&
         [ $((X + WIDTH)) -le 1920 ] ||
         fail "at $dpi dpi the board is at $X,$Y, ${WIDTH}x$HEIGHT, its frame from $left,$top"
     [ "$WIDTH" -ge $((1016 * dpi / 96 * 95 / 100)) ] || [ "$HEIGHT" -ge $((1080 * 8 / 10)) ] ||
         fail "at $dpi dpi the board is ${WIDTH}x$HEIGHT: not drawn at the screen's scale"
-    import -window root "$uit/board-$dpi-dpi.png"
     wmctrl -i -c "$bord"
     sleep 1
     xdotool key Return
@@ -124,8 +139,11 @@ done
 
 # An older version is refused, with a message that says why, and this one stays.
 ! msiexec /i "$older" || fail "the older version installed over this one"
-grep -q "A newer version of Corvanta is already installed" "$work/msiexec.log" ||
-    fail "the refusal does not say why: $(grep -i newer "$work/msiexec.log" | head -3)"
+# Windows shows the launch condition's message; Wine's installer does not log it.
+grep -q "WIX_DOWNGRADE_DETECTED = " "$work/msiexec.log" || fail "the downgrade went unnoticed"
+msiinfo export "$msi" LaunchCondition | tr -d '\r' |
+    grep -q $'^NOT WIX_DOWNGRADE_DETECTED\tA newer version of Corvanta is already installed' ||
+    fail "the refusal does not say why: $(msiinfo export "$msi" LaunchCondition)"
 entries | grep -qx "DisplayVersion=$version" || fail "after the refusal the apps show $(entries)"
 
 # Removed, it leaves nothing behind.
