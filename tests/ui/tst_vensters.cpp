@@ -589,8 +589,11 @@ private slots:
         QVERIFY(s.programma.standen());
         QCOMPARE(s.status.ronde(), 1);
     }
-#else
-    void standen() { QSKIP("this build has no standings: Qt Charts was not built for it"); }
+#endif
+#ifndef CORVANTA_STANDEN
+    void standen() {
+        QSKIP("this build has no standings: Qt Charts was not built for it");
+    }
 #endif
 
     // F5 and the board's menu open the class view once the teams are in, F5 again closes it.
