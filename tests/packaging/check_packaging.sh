@@ -86,6 +86,13 @@ if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
     fail "without a display the program ended with status $status: $(cat "$work/out")"
 fi
 
+# The command line: --version, --help in the language asked for, a language it lacks.
+cli() { QT_QPA_PLATFORM=offscreen "$prefix/bin/corvanta" "$@" 2>/dev/null; }
+[ "$(cli --version)" = "Corvanta $version" ] || fail "--version says: $(cli --version)"
+cli --language nl --help | grep -q -- '--language <code> *Spreek <code>' ||
+    fail "--help in Dutch says: $(cli --language nl --help)"
+! cli --language fr >/dev/null || fail "the program accepted --language fr"
+
 # On a virtual X display: the board with the add-teams dialog over it, as the desktop sees them.
 mkdir -m 700 "$work/runtime"
 exec 3< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 2>"$work/xvfb.log")
