@@ -33,9 +33,13 @@ void kies_taal() {
     vooraf.addVersionOption();
     vooraf.parse(argumenten);
     const QString gevraagd = vooraf.value(taal_optie);
-    const bool bekend = gevraagd == QLatin1String("nl") || gevraagd == QLatin1String("en");
+    const bool bekend = taal::spreekt(gevraagd);
     taal::zet(bekend ? gevraagd : taal::uit_voorkeur(QLocale::system().uiLanguages()));
 
+    QStringList codes;
+    for (const taal::aanbod& t : taal::talen()) {
+        codes << t.code;
+    }
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("mdl_start", "Game master's board for the classroom game "
@@ -44,15 +48,17 @@ void kies_taal() {
     parser.addVersionOption();
     parser.addOption(QCommandLineOption(
         "language",
-        QCoreApplication::translate("mdl_start", "Speak <code>: en for English, nl for Dutch. "
-                                                 "Without it, the desktop's language decides."),
+        QCoreApplication::translate("mdl_start", "Speak <code>, one of %1. Without it, the "
+                                                 "desktop's languages decide.")
+            .arg(codes.join(", ")),
         QCoreApplication::translate("mdl_start", "code", "value of --language")));
     parser.process(argumenten);
     if (parser.isSet("language") && !bekend) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate(
-                                    "mdl_start", "corvanta: no such language: %1 (choose en or nl)")
-                                    .arg(gevraagd)));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate(
+                           "mdl_start", "corvanta: no such language: %1 (choose one of %2)")
+                           .arg(gevraagd, codes.join(", "))));
         std::exit(1);
     }
 }

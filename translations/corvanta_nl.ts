@@ -405,17 +405,17 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <translation>Spelleidersbord voor het klassenspel Corvanta</translation>
     </message>
     <message>
-        <source>Speak &lt;code&gt;: en for English, nl for Dutch. Without it, the desktop&apos;s language decides.</source>
-        <translation>Spreek &lt;code&gt;: en voor Engels, nl voor Nederlands. Zonder deze optie beslist de taal van het bureaublad.</translation>
-    </message>
-    <message>
         <source>code</source>
         <comment>value of --language</comment>
         <translation>code</translation>
     </message>
     <message>
-        <source>corvanta: no such language: %1 (choose en or nl)</source>
-        <translation>corvanta: onbekende taal: %1 (kies en of nl)</translation>
+        <source>Speak &lt;code&gt;, one of %1. Without it, the desktop&apos;s languages decide.</source>
+        <translation>Spreek &lt;code&gt;, een van %1. Zonder deze optie beslissen de talen van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>corvanta: no such language: %1 (choose one of %2)</source>
+        <translation>corvanta: onbekende taal: %1 (kies een van %2)</translation>
     </message>
 </context>
 <context>

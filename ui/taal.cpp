@@ -1,9 +1,12 @@
 #include "ui/taal.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace taal {
@@ -43,10 +46,28 @@ void installeer(const char* naam, const QString& bestand, const QString& map = {
 
 } // namespace
 
+QList<aanbod> talen() {
+    QList<aanbod> alle{{QStringLiteral("en"), QStringLiteral("English")}};
+    const QStringList catalogi =
+        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("corvanta_*.qm")}, QDir::Files);
+    for (const QString& catalogus : catalogi) {
+        const QString code = catalogus.section('_', 1).section('.', 0, 0);
+        QString naam = QLocale(code).nativeLanguageName();
+        naam[0] = naam[0].toUpper();
+        alle.append({code, naam});
+    }
+    return alle;
+}
+
+bool spreekt(const QString& code) {
+    const QList<aanbod> alle = talen();
+    return std::any_of(alle.begin(), alle.end(), [&](const aanbod& t) { return t.code == code; });
+}
+
 QString uit_voorkeur(const QStringList& ui_talen) {
     for (const QString& voorkeur : ui_talen) {
         const QString code = voorkeur.section(QLatin1Char('-'), 0, 0).section('_', 0, 0);
-        if (code == QLatin1String("nl") || code == QLatin1String("en")) {
+        if (spreekt(code)) {
             return code;
         }
     }
@@ -54,7 +75,7 @@ QString uit_voorkeur(const QStringList& ui_talen) {
 }
 
 void zet(const QString& code) {
-    if (code != QLatin1String("en") && code != QLatin1String("nl")) {
+    if (!spreekt(code)) {
         throw std::invalid_argument("Corvanta speaks no language " + code.toStdString());
     }
     if (code == huidig()) {
@@ -62,11 +83,10 @@ void zet(const QString& code) {
     }
     haal_weg(eigen_naam);
     haal_weg(qt_naam);
-    if (code == QLatin1String("nl")) {
-        installeer(eigen_naam, QStringLiteral(":/i18n/corvanta_nl.qm"));
+    if (code != QLatin1String("en")) {
+        installeer(eigen_naam, ":/i18n/corvanta_" + code + ".qm");
         // Qt's own file, where Qt keeps its translations; it is not the program's.
-        installeer(qt_naam, QStringLiteral("qtbase_nl"),
-                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        installeer(qt_naam, "qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
     app().setProperty("corvanta_taal", code);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,18 +13,21 @@
 // of the game or of what was typed is touched.
 namespace taal {
 
-// The languages on offer, each named in its own language for the menu.
+// A language on offer, named in itself for the menu: "English", "Nederlands".
 struct aanbod {
-    const char* code;
-    const char* naam;
+    QString code;
+    QString naam;
 };
-inline constexpr aanbod talen[] = {{"en", "English"}, {"nl", "Nederlands"}};
+// English, then every language whose catalogue is compiled into the program
+// (:/i18n/corvanta_<code>.qm), so that a new catalogue is all a new language takes.
+QList<aanbod> talen();
+bool spreekt(const QString& code);
 
-// Dutch when Dutch comes before English among the user-interface languages (as
-// QLocale::uiLanguages() lists them), otherwise English.
+// The first of the user-interface languages (as QLocale::uiLanguages() lists them) that the
+// program speaks: Dutch when Dutch comes before English; English when none is spoken.
 QString uit_voorkeur(const QStringList& ui_talen);
 
-// Switches the running program to "en" or "nl"; any other code is an error. Needs a
+// Switches the running program to a language it speaks; any other code is an error. Needs a
 // QCoreApplication.
 void zet(const QString& code);
 // The code of the language spoken now.

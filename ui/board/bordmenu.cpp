@@ -40,10 +40,10 @@ bordmenu::bordmenu(frm_speelbord& bord, handelingen doe)
     // Each language in its own words, so that whoever cannot read the present one finds theirs.
     m_talen->setObjectName("menu_taal");
     auto* groep = new QActionGroup(m_talen);
-    for (const taal::aanbod& t : taal::talen) {
-        QAction* keuze = groep->addAction(QString::fromUtf8(t.naam));
+    for (const taal::aanbod& t : taal::talen()) {
+        QAction* keuze = groep->addAction(t.naam);
         keuze->setCheckable(true);
-        keuze->setData(QString::fromLatin1(t.code));
+        keuze->setData(t.code);
         connect(keuze, &QAction::triggered, this, bewaak([code = t.code] { taal::zet(code); }));
     }
     m_talen->addActions(groep->actions());
