@@ -28,7 +28,7 @@ if [ "${1-}" = --screen-reader ]; then
         sleep 0.05
     done
     ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/out" 2>&1 &
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --language en >"$work/out" 2>&1 &
     /usr/bin/python3 "$(dirname "$0")/lees_bord.py" $! >&5 2>&4 ||
         fail "the screen reader heard otherwise; the program said: $(cat "$work/out")"
     exit 0
@@ -102,7 +102,7 @@ export DISPLAY=:$display
 # libxkbcommon-x11 strndup()s X replies without a terminating NUL, which strndup allows but
 # ASan's strict_string_checks reports.
 ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$prefix/bin/corvanta" >"$work/out" 2>&1 &
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$prefix/bin/corvanta" --language en >"$work/out" 2>&1 &
 pids+=($!)
 window() { # the id of the mapped window with this title
     for _ in $(seq 200); do
