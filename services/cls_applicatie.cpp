@@ -33,6 +33,7 @@ int& zonder_abort(int& argc) {
 
 cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(zonder_abort(argc), argv) {
     setApplicationName("Corvanta");
+    setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
     // Ties the windows to the installed desktop entry (its icon and name in the task bar), and
     // gives the icon to message boxes that open without a parent window.
     setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
@@ -48,7 +49,7 @@ bool cls_applicatie::notify(QObject* ontvanger, QEvent* gebeurtenis) {
 }
 
 void cls_applicatie::vang(std::exception_ptr fout) {
-    QString tekst = QStringLiteral("unknown error");
+    QString tekst = QCoreApplication::translate("cls_applicatie", "unknown error");
     try {
         std::rethrow_exception(fout);
     } catch (const std::exception& e) {
@@ -73,7 +74,7 @@ void cls_applicatie::meld_fout(const QString& tekst) {
     // Standard error hears it first, so the reason survives a message box that cannot be shown.
     std::fprintf(stderr, "corvanta: %s\n", qPrintable(tekst));
     try {
-        QMessageBox::critical(activeWindow(), QStringLiteral("Corvanta"), tekst);
+        QMessageBox::critical(activeWindow(), tr("Corvanta", "title of an error message"), tekst);
     } catch (...) {
     }
     exit(1);

@@ -7,6 +7,7 @@
 #include "ui/standen/standen.h"
 #include "ui/venster.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 cls_programma::cls_programma()
@@ -55,8 +56,11 @@ void cls_programma::toon_standen() {
             maak_standen(m_tbl_speler, m_status, m_subcpt_ui, *m_pion, m_speelbord.get(), waarom);
         if (!m_standen) {
             // The game goes on without them.
-            QMessageBox::warning(m_speelbord.get(), "Corvanta",
-                                 "The standings cannot be shown: " + waarom);
+            QMessageBox::warning(
+                m_speelbord.get(),
+                QCoreApplication::translate("cls_programma", "Corvanta", "a message's title"),
+                QCoreApplication::translate("cls_programma", "The standings cannot be shown: %1")
+                    .arg(waarom));
             return;
         }
         m_standen_venster = &m_standen->venster();

@@ -19,7 +19,9 @@ cls_status& status();
 frm_speelbord& speelbord();
 frm_pion& pion();
 
-// Shows the board window and starts a new game, which opens the add-teams dialog above it.
+// Reads the command line and sets the language (--language, else the desktop's), then shows
+// the board window and starts a new game, which opens the add-teams dialog above it. --help,
+// --version and a wrong option end the program instead.
 void Main();
 
 } // namespace mdl_start

@@ -1,6 +1,6 @@
 // Renders the board window of a sample game (four teams, round 3) to a PNG for the README; with
-// more file names, the standings of the same game played on to fiscal year 8, and the class
-// view of round 3 at 1920 x 1080.
+// more file names, the standings of the same game played on to fiscal year 8, the class view of
+// round 3 at 1920 x 1080, and the board of round 3 in Dutch.
 //
 // Rerun it from the repository root with
 //     cmake -S . -B build/tools && cmake --build build/tools --target corvanta_board_png
@@ -12,6 +12,7 @@
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
 #include "ui/standen/standen.h"
+#include "ui/taal.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -49,7 +50,8 @@ bool bewaar(QWidget& venster, const QString& uitvoer) {
     return true;
 }
 
-int teken(const QString& bord_png, const QString& standen_png, const QString& klas_png) {
+int teken(const QString& bord_png, const QString& standen_png, const QString& klas_png,
+          const QString& bord_nl_png) {
     cls_programma programma;
     programma.start();
     programma.cpt_ui().srvc_voeg_speler_toe({"", "Northwind", "Greenleaf", "Bluewave", "Sunbeam"});
@@ -76,6 +78,17 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
             return 1;
         }
     }
+    if (!bord_nl_png.isEmpty()) {
+        // Switched as the board's menu switches it; the windows set their texts on the event.
+        taal::zet("nl");
+        QApplication::processEvents();
+        const bool bewaard = bewaar(speelbord, bord_nl_png);
+        taal::zet("en");
+        QApplication::processEvents();
+        if (!bewaard) {
+            return 1;
+        }
+    }
     if (standen_png.isEmpty()) {
         return 0;
     }
@@ -97,12 +110,15 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList argumenten = QApplication::arguments();
-    if (argumenten.size() < 2 || argumenten.size() > 4) {
-        std::fprintf(stderr, "usage: %s BOARD.png [STANDINGS.png [CLASS-VIEW.png]]\n", argv[0]);
+    if (argumenten.size() < 2 || argumenten.size() > 5) {
+        std::fprintf(stderr,
+                     "usage: %s BOARD.png [STANDINGS.png [CLASS-VIEW.png [BOARD-NL.png]]]\n",
+                     argv[0]);
         return 2;
     }
     try {
-        return teken(argumenten.at(1), argumenten.value(2), argumenten.value(3));
+        return teken(argumenten.at(1), argumenten.value(2), argumenten.value(3),
+                     argumenten.value(4));
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "%s\n", fout.what());
         return 1;

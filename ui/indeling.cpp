@@ -11,10 +11,12 @@
 #include <string_view>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 
 namespace {
@@ -27,11 +29,6 @@ void laat_tekst_heel(QLineEdit& vak) {
     vak.setTextMargins(0, -kader, 0, -kader);
 }
 
-QString vul_in(const char* tekst, int index) {
-    const QString ingevuld = QString::fromUtf8(tekst);
-    return ingevuld.contains(QLatin1String("%1")) ? ingevuld.arg(index) : ingevuld;
-}
-
 } // namespace
 
 indeling::indeling(QWidget& venster, double standaard_punten)
@@ -42,27 +39,58 @@ indeling::indeling(QWidget& venster, double standaard_punten)
 void indeling::bouw(std::span<const ontwerp> tabel) {
     for (const ontwerp& rij : tabel) {
         for (int index = rij.eerste; index <= rij.laatste; ++index) {
-            QWidget* control = maak(rij, index);
+            QWidget* control = maak(rij);
             control->setObjectName(index == 0 ? QString::fromUtf8(rij.naam)
                                               : QString("%1_%2").arg(rij.naam).arg(index));
-            control->setAccessibleName(rij.noem ? rij.noem(index)
-                                                : vul_in(rij.toegankelijk, index));
             const QRect twips = rij.plaats ? rij.twips.translated(rij.plaats(index)) : rij.twips;
             m_regels.push_back({control, &rij, index, twips});
+            benoem(m_regels.back());
         }
     }
 }
 
-QWidget* indeling::maak(const ontwerp& rij, int index) {
+void indeling::vertaal() const {
+    for (const regel& r : m_regels) {
+        benoem(r);
+    }
+}
+
+// The window's class is the texts' context, as tr() in its own code would have it.
+QString indeling::vertaald(const vertaalbaar& tekst, int index) const {
+    const QString bron = QString::fromUtf8(tekst.bron);
+    // A square's number is no word: it stays in every language.
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    if (!bron.contains(letter)) {
+        return bron.contains(QLatin1String("%1")) ? bron.arg(index) : bron;
+    }
+    const QString uit =
+        QCoreApplication::translate(m_venster.metaObject()->className(), tekst.bron, tekst.uitleg);
+    return uit.contains(QLatin1String("%1")) ? uit.arg(index) : uit;
+}
+
+void indeling::benoem(const regel& r) const {
+    r.control->setAccessibleName(r.rij->noem ? r.rij->noem(r.index)
+                                             : vertaald(r.rij->toegankelijk, r.index));
+    if (*r.rij->tekst.bron == '\0') {
+        return;
+    }
+    const QString tekst = vertaald(r.rij->tekst, r.index);
+    if (auto* label = qobject_cast<QLabel*>(r.control)) {
+        label->setText(tekst);
+    } else if (auto* knop = qobject_cast<QPushButton*>(r.control)) {
+        knop->setText(tekst);
+    }
+}
+
+QWidget* indeling::maak(const ontwerp& rij) {
     QWidget* ouder = &m_venster;
-    const QString tekst = vul_in(rij.tekst, index);
     switch (rij.wat) {
     case soort::knop:
-        return new QPushButton(tekst, ouder);
+        return new QPushButton(ouder);
     case soort::label:
-        return new QLabel(tekst, ouder);
+        return new QLabel(ouder);
     case soort::getal:
-        return new groot_getal(tekst, ouder);
+        return new groot_getal(QString(), ouder);
     case soort::tekstvak:
         return new QLineEdit(ouder);
     case soort::plaatje: {

@@ -17,6 +17,16 @@
 // outline, a horizontal line, or a dialog's pawn.
 enum class soort { knop, label, getal, tekstvak, plaatje, achtergrond, kader, lijn, pion };
 
+// An English text of a layout table, translated when it is shown, in the window's class as
+// context. Written with QT_TRANSLATE_NOOP, or QT_TRANSLATE_NOOP3 where the translator needs to
+// know which sense of a word is meant, so that lupdate finds it.
+struct vertaalbaar {
+    const char* bron = "";
+    const char* uitleg = nullptr;
+    constexpr vertaalbaar(const char* let_bron = "", const char* let_uitleg = nullptr)
+        : bron(let_bron), uitleg(let_uitleg) {}
+};
+
 // One row of a window's layout table: a control, or a control array whose element i stands at
 // plaats(i) from the rectangle given. Rectangles are in twips, 15 to a pixel at the designed
 // size; in a caption or an accessible name, %1 is an array element's index.
@@ -25,8 +35,8 @@ struct ontwerp {
     soort wat;
     QRect twips;
     double punten = 0; // 0: the window's default font
-    const char* tekst = "";
-    const char* toegankelijk = "";
+    vertaalbaar tekst = {};
+    vertaalbaar toegankelijk = {};
     int eerste = 0; // an array's indexes; 0 and 0 for a single control
     int laatste = 0;
     QPoint (*plaats)(int index) = nullptr;
@@ -69,6 +79,10 @@ public:
         }
     }
 
+    // Sets every caption and accessible name again in the language spoken now; a window calls
+    // it on LanguageChange.
+    void vertaal() const;
+
     // Lays the window out at this scale with the design's top-left corner at oorsprong: every
     // control's rectangle, every font including the window's own, and the lines of frames.
     void pas_toe(double schaal, QPoint oorsprong = {}) const;
@@ -81,7 +95,9 @@ private:
         QRect twips;
     };
 
-    QWidget* maak(const ontwerp& rij, int index);
+    QWidget* maak(const ontwerp& rij);
+    void benoem(const regel& r) const;
+    QString vertaald(const vertaalbaar& tekst, int index) const;
     QWidget* zoek(const char* naam, int index) const;
 
     QWidget& m_venster;

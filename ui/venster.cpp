@@ -164,12 +164,13 @@ void noem(QWidget& control, const QString& naam) {
     }
 }
 
-bool bevestigd(QWidget& ouder, const char* titel, const char* vraag) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(titel), QString::fromUtf8(vraag),
-                    QMessageBox::NoButton, &ouder);
+bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag) {
+    QMessageBox box(QMessageBox::NoIcon, titel, vraag, QMessageBox::NoButton, &ouder);
     // Buttons of one role keep the order they were added in, whatever the desktop's convention.
-    QPushButton* ok = box.addButton("OK", QMessageBox::ActionRole);
-    box.setEscapeButton(box.addButton("Cancel", QMessageBox::ActionRole));
+    QPushButton* ok =
+        box.addButton(QCoreApplication::translate("bevestigd", "OK"), QMessageBox::ActionRole);
+    box.setEscapeButton(
+        box.addButton(QCoreApplication::translate("bevestigd", "Cancel"), QMessageBox::ActionRole));
     box.setDefaultButton(ok);
     box.exec();
     return box.clickedButton() == ok;
@@ -198,10 +199,10 @@ QIcon programma_icoon() {
     return icoon;
 }
 
-void richt_dialoog_in(QWidget& dialoog, const char* titel, QSize twips, double schaal) {
+void richt_dialoog_in(QWidget& dialoog, const QString& titel, QSize twips, double schaal) {
     dialoog.setWindowFlag(Qt::Dialog);
     dialoog.setAttribute(Qt::WA_DeleteOnClose);
-    dialoog.setWindowTitle(QString::fromUtf8(titel));
+    dialoog.setWindowTitle(titel);
     dialoog.setWindowIcon(programma_icoon());
     dialoog.setFixedSize(in_pixels(QRect(QPoint(), twips), schaal).size());
     QPalette wit = dialoog.palette();

@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QSize>
+#include <QString>
 
 class QIcon;
 class QWidget;
@@ -62,7 +63,8 @@ private:
 void noem(QWidget& control, const QString& naam);
 
 // Asks with a modal box, OK before Cancel and without an icon, and says whether OK was chosen.
-bool bevestigd(QWidget& ouder, const char* titel, const char* vraag);
+// The buttons speak the program's language.
+bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag);
 
 // The program's icon, in every size it is drawn in, from the pictures compiled into the program.
 // Each window sets it itself, so that it carries it under any application object.
@@ -70,7 +72,7 @@ QIcon programma_icoon();
 
 // The common look of the two small dialogs: a white client area of the designed size in twips at
 // the board's scale, fixed, centred on the screen.
-void richt_dialoog_in(QWidget& dialoog, const char* titel, QSize twips, double schaal);
+void richt_dialoog_in(QWidget& dialoog, const QString& titel, QSize twips, double schaal);
 
 // A dialog's pawn control, in twips: its picture control was drawn 255 twips wide, but the pawn
 // shows at its own 20 x 20 pixels.

@@ -28,7 +28,7 @@ if [ "${1-}" = --screen-reader ]; then
         sleep 0.05
     done
     ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/out" 2>&1 &
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" --language en >"$work/out" 2>&1 &
     /usr/bin/python3 "$(dirname "$0")/lees_bord.py" $! >&5 2>&4 ||
         fail "the screen reader heard otherwise; the program said: $(cat "$work/out")"
     exit 0
@@ -86,6 +86,13 @@ if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
     fail "without a display the program ended with status $status: $(cat "$work/out")"
 fi
 
+# The command line: --version, --help in the language asked for, a language it lacks.
+cli() { QT_QPA_PLATFORM=offscreen "$prefix/bin/corvanta" "$@" 2>/dev/null; }
+[ "$(cli --version)" = "Corvanta $version" ] || fail "--version says: $(cli --version)"
+cli --language nl --help | grep -q -- '--language <code> *Spreek <code>' ||
+    fail "--help in Dutch says: $(cli --language nl --help)"
+! cli --language fr >/dev/null || fail "the program accepted --language fr"
+
 # On a virtual X display: the board with the add-teams dialog over it, as the desktop sees them.
 mkdir -m 700 "$work/runtime"
 exec 3< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1280x1024x24 2>"$work/xvfb.log")
@@ -95,7 +102,7 @@ export DISPLAY=:$display
 # libxkbcommon-x11 strndup()s X replies without a terminating NUL, which strndup allows but
 # ASan's strict_string_checks reports.
 ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$prefix/bin/corvanta" >"$work/out" 2>&1 &
+    env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$prefix/bin/corvanta" --language en >"$work/out" 2>&1 &
 pids+=($!)
 window() { # the id of the mapped window with this title
     for _ in $(seq 200); do

@@ -4,6 +4,7 @@
 #include "spel_met_vensters.h"
 
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -236,8 +237,11 @@ public:
 // a handler is counted at the program's own error boundary. With --fout-bij-opstarten it starts
 // the program as main() does, with a start-up that fails.
 int main(int argc, char** argv) {
+    // The program's own start-up reads the command line, where the flag is no option of its.
+    const bool fout_bij_opstarten = argc == 2 && std::strcmp(argv[1], "--fout-bij-opstarten") == 0;
+    argc -= fout_bij_opstarten ? 1 : 0;
     cls_applicatie app(argc, argv);
-    if (QCoreApplication::arguments().contains("--fout-bij-opstarten")) {
+    if (fout_bij_opstarten) {
         modale_vragen vragen;
         faalt_bij_tonen faalt;
         app.installEventFilter(&faalt);

@@ -3,6 +3,7 @@
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
 #include "ui/lettertype.h"
+#include "ui/taal.h"
 #include "ui/venster.h"
 
 #ifdef CORVANTA_STANDEN
@@ -23,8 +24,11 @@
 #include <QClipboard>
 #include <QFontInfo>
 #include <QIcon>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
+#include <QTranslator>
 
 namespace {
 
@@ -135,6 +139,92 @@ QString standen_kloppen(spel_met_vensters& s) {
     return {};
 }
 #endif
+
+// Changes every text it is asked for, as a longer language would: bracketed and 40 % longer.
+class pseudo_vertaler : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* bron, const char*, int) const override {
+        const QString tekst = QString::fromUtf8(bron);
+        return "[" + tekst + QString((tekst.size() * 2 + 4) / 5, QChar('~')) + "]";
+    }
+};
+
+// A language for one test; English again after it, however it ends.
+struct in_taal {
+    explicit in_taal(const char* code) {
+        taal::zet(code);
+        QApplication::processEvents();
+    }
+    ~in_taal() {
+        taal::zet("en");
+        QApplication::processEvents();
+    }
+};
+
+// Every text a window shows or says that does not come from a translation: what is left of it
+// once the bracketed parts, the typed names and the numbers are taken out.
+QStringList onvertaald(const QWidget& venster, const QStringList& namen) {
+    QStringList teksten{venster.windowTitle(), venster.accessibleName(),
+                        venster.accessibleDescription()};
+    QStringList van{venster.objectName(), "", ""};
+    for (const QWidget* c : venster.findChildren<QWidget*>()) {
+        if (c->isWindow() || !c->isVisibleTo(&venster)) {
+            continue;
+        }
+        // A text box holds what was typed or a number.
+        const QString tekst =
+            qobject_cast<const QLineEdit*>(c) ? "" : c->property("text").toString();
+        teksten << tekst << c->accessibleName() << c->accessibleDescription();
+        van << c->objectName() << c->objectName() << c->objectName();
+#ifdef CORVANTA_STANDEN
+        if (auto* view = qobject_cast<const QChartView*>(c)) {
+            teksten << view->chart()->title();
+            for (QAbstractAxis* as : view->chart()->axes()) {
+                teksten << as->titleText();
+                van << c->objectName();
+            }
+            van << c->objectName();
+        }
+#endif
+    }
+    static const QRegularExpression vertaald("\\[[^\\]]*\\]"), rest("[\\d\\s\\p{P}]");
+    QStringList over;
+    for (qsizetype i = 0; i < teksten.size(); ++i) {
+        QString tekst = teksten[i];
+        tekst.remove(vertaald);
+        for (const QString& naam : namen) {
+            tekst.remove(naam);
+        }
+        if (!tekst.remove(rest).isEmpty()) {
+            over << van[i] + ": " + teksten[i];
+        }
+    }
+    return over;
+}
+
+// A caption cut off by its control: a label's text wider than the label, a button's wider than
+// the room its frame leaves. Dutch runs longer, not taller.
+QStringList afgekapt(const QWidget& venster) {
+    QStringList te_klein;
+    for (const QWidget* c : venster.findChildren<QWidget*>()) {
+        const QString tekst = c->property("text").toString();
+        if (!c->isVisibleTo(&venster) || qobject_cast<const QLineEdit*>(c) || tekst.isEmpty()) {
+            continue;
+        }
+        QRect ruimte = c->rect();
+        if (auto* knop = qobject_cast<const QPushButton*>(c)) {
+            QStyleOptionButton optie;
+            optie.initFrom(knop);
+            ruimte = knop->style()->subElementRect(QStyle::SE_PushButtonContents, &optie, knop);
+        }
+        const QFontMetrics maat(c->font());
+        if (maat.horizontalAdvance(tekst) > ruimte.width()) {
+            te_klein << c->objectName() + " \"" + tekst + "\"";
+        }
+    }
+    return te_klein;
+}
 
 } // namespace
 
@@ -446,7 +536,7 @@ private slots:
         QTRY_COMPARE(bord.geometry(), normaal);
     }
 
-    // Closing asks "wilt u de applicatie afsluiten?" with OK before Cancel and no icon: Cancel
+    // Closing asks whether to close with OK before Cancel and no icon: Cancel
     // keeps the game, OK closes the board, the pawn holder and a dialog still open.
     void afsluiten() {
         spel_met_vensters s;
@@ -457,8 +547,8 @@ private slots:
         vragen.antwoord("Cancel");
         QVERIFY(!s.speelbord.close());
         QCOMPARE(s.status.vak_nummer(), 1);
-        QCOMPARE(vragen.gezien,
-                 (QStringList{"Corvanta", "wilt u de applicatie afsluiten?", "0", "OK", "Cancel"}));
+        QCOMPARE(vragen.gezien, (QStringList{"Corvanta", "Do you want to close the application?",
+                                             "0", "OK", "Cancel"}));
         vragen.antwoord("OK");
         QVERIFY(s.speelbord.close());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -505,12 +595,19 @@ private slots:
     // said.
     void standen_volgen() {
         spel_met_vensters s;
-        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, {4, "Delta"}});
+        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, { 4, "Delta" }});
         s.wissel(1, {1, 2});
         s.programma.toon_standen();
         QCOMPARE(standen_kloppen(s), QString());
-        const std::pair<int, std::vector<int>> zetten[] = {
-            {2, {3, 4}}, {1, {2}}, {5, {4, 1}}, {3, {1}}, {9, {2, 3}}};
+        const std::pair<int, std::vector<int>> zetten[] = {{2, { 3,
+                                                                 4 }},
+                                                           {1, { 2 }},
+                                                           {5, { 4,
+                                                                 1 }},
+                                                           {3, { 1 }},
+                                                           { 9,
+                                                             { 2,
+                                                               3 } }};
         for (const auto& [vak, rijen] : zetten) {
             s.wissel(vak, rijen);
             QCOMPARE(standen_kloppen(s), QString());
@@ -554,7 +651,7 @@ private slots:
         spel_met_vensters s;
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(!s.programma.standen());
-        s.teams({{1, "A"}, {3, "C"}});
+        s.teams({{1, "A"}, { 3, "C" }});
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(s.programma.standen());
         QWidget* standen = &s.programma.standen()->venster();
@@ -583,7 +680,7 @@ private slots:
             menu << a->text() + " " + a->shortcut().toString();
         }
         QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11",
-                                    "class view F5"}));
+                                    "class view F5", "language "}));
         QCOMPARE(s.speelbord.contextMenuPolicy(), Qt::ActionsContextMenu);
         s.speelbord.actions().first()->trigger();
         QVERIFY(s.programma.standen());
@@ -621,7 +718,7 @@ private slots:
         }
         f5();
         QTRY_VERIFY(!s.programma.klas());
-        s.speelbord.actions().last()->trigger();
+        s.speelbord.actions().at(2)->trigger();
         klas = s.programma.klas();
         QVERIFY(klas);
         s.toets(klas, Qt::Key_Escape);
@@ -637,6 +734,136 @@ private slots:
         }
         QTest::keyClick(klas, Qt::Key_Escape);
         QTRY_VERIFY(!s.programma.klas());
+    }
+
+    // Dutch comes first when the desktop puts it before English; anything else is English.
+    void taal_uit_voorkeur_data() {
+        QTest::addColumn<QStringList>("voorkeur");
+        QTest::addColumn<QString>("taal");
+        QTest::newRow("Dutch") << QStringList{"nl-NL", "en-US"} << "nl";
+        QTest::newRow("Flemish after German") << QStringList{"de-DE", "nl-BE", "en"} << "nl";
+        QTest::newRow("English first") << QStringList{"en-GB", "nl-NL"} << "en";
+        QTest::newRow("neither") << QStringList{"de-DE", "fr"} << "en";
+    }
+    void taal_uit_voorkeur() {
+        QFETCH(QStringList, voorkeur);
+        QFETCH(QString, taal);
+        QCOMPARE(taal::uit_voorkeur(voorkeur), taal);
+    }
+
+    // Every text of every window goes through a translation: with a translator that changes
+    // whatever it is asked for, installed while the windows are open and again once all are,
+    // nothing but typed names and numbers is left as it was: not on the board before and after
+    // the teams, in both dialogs, the standings, the class view, the board's menu or the exit
+    // confirmation.
+    void alles_vertaald() {
+        const QStringList namen{"Alfa", "Beta"};
+        spel_met_vensters s;
+        frm_voeg_speler_toe& teams = s.cpt_ui.voeg_speler_toe();
+        QTest::keyClicks(s.in<QLineEdit>(teams, "tb_naam_speler_1"), namen[0]);
+        pseudo_vertaler pseudo;
+        const auto zet = [&pseudo](bool aan) {
+            aan ? QCoreApplication::installTranslator(&pseudo)
+                : QCoreApplication::removeTranslator(&pseudo);
+            QApplication::processEvents();
+        };
+        zet(true);
+        QCOMPARE(onvertaald(teams, namen).join("; "), QString());
+        QCOMPARE(onvertaald(s.speelbord, namen).join("; "), QString());
+        QTest::keyClicks(s.in<QLineEdit>(teams, "tb_naam_speler_3"), namen[1]);
+        s.klik(s.in(teams, "knp_voeg_speler_toe"));
+        s.wissel(2, {1, 2});
+        s.vooruit();
+        QList<QWidget*> vensters{&s.speelbord, s.wissel_open(2, {2})};
+        s.programma.wissel_klas();
+        vensters << s.programma.klas();
+#ifdef CORVANTA_STANDEN
+        s.programma.toon_standen();
+        vensters << &s.programma.standen()->venster();
+        QCOMPARE(s.programma.standen()->tip(1, 2).front(), QChar('['));
+#endif
+        for (bool opnieuw : {false, true}) {
+            zet(!opnieuw);
+            zet(true);
+            for (QWidget* venster : vensters) {
+                QCOMPARE(onvertaald(*venster, namen).join("; "), QString());
+            }
+        }
+        QStringList menu;
+        for (QAction* a : s.speelbord.actions()) {
+            if (!a->text().startsWith("[")) {
+                menu << a->text();
+            }
+        }
+        QCOMPARE(menu.join(", "), QString());
+        modale_vragen vragen;
+        vragen.antwoord("[Cancel~~~]");
+        QVERIFY(!s.speelbord.close());
+        QCOMPARE(vragen.gezien.size(), 5);
+        for (int i : {0, 1, 3, 4}) {
+            QVERIFY2(vragen.gezien[i].startsWith("["), qPrintable(vragen.gezien[i]));
+        }
+        zet(false);
+    }
+
+    // A game in Dutch: Dutch captions, none cut off at the designed size or the smallest the
+    // board allows, in the board and both dialogs, which open at the board's scale.
+    void nederlands_past_data() {
+        QTest::addColumn<double>("schaal");
+        QTest::newRow("designed") << 1.0;
+        QTest::newRow("smallest") << 0.5;
+    }
+    void nederlands_past() {
+        QFETCH(double, schaal);
+        in_taal nl("nl");
+        spel_met_vensters s;
+        s.speelbord.resize(QSize(1016, 745) * schaal);
+        frm_voeg_speler_toe teams(s.cpt_ui, s.pion, s.speelbord.schaal());
+        QCOMPARE(afgekapt(teams).join(", "), QString());
+        s.teams({{1, "Rood"}, {2, "Groen"}});
+        QCOMPARE(s.speelbord.schaal(), schaal);
+        frm_voeg_systeem_toe* systemen = s.wissel_open(5, {1});
+        QCOMPARE(afgekapt(*systemen).join(", "), QString());
+        QCOMPARE(afgekapt(s.speelbord).join(", "), QString());
+        QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
+        QCOMPARE(s.op_bord<QPushButton>("knp_voeg_systeem_toe_5")->text(), "systemen plaatsen");
+        QCOMPARE(s.in<QLabel>(*systemen, "lbl_gebied")->text(), "segment 5");
+        QCOMPARE(s.in<QPushButton>(teams, "knp_voeg_speler_toe")->text(), "teams toevoegen");
+    }
+
+    // Switching live, from Dutch to English and back, keeps the game, the names half typed in
+    // the add-teams dialog and the focus; every open window changes at once, the class view too.
+    void live_wisselen() {
+        in_taal nl("nl");
+        spel_met_vensters s;
+        frm_voeg_speler_toe& teams = s.cpt_ui.voeg_speler_toe();
+        auto* vak = s.in<QLineEdit>(teams, "tb_naam_speler_2");
+        QTest::keyClicks(vak, "Gro");
+        vak->setFocus();
+        taal::zet("en");
+        QApplication::processEvents();
+        QCOMPARE(teams.windowTitle(), "teams");
+        QCOMPARE(s.in<QPushButton>(teams, "knp_voeg_speler_toe")->text(), "add teams");
+        QCOMPARE(vak->text(), "Gro");
+        QCOMPARE(teams.focusWidget(), vak);
+        QTest::keyClicks(vak, "en");
+        s.klik(s.in(teams, "knp_voeg_speler_toe"));
+        s.wissel(1, {1});
+        s.vooruit();
+        s.programma.wissel_klas();
+        const QString totaal = s.tekst("tb_marktaandeel_speler_1");
+        taal::zet("nl");
+        QApplication::processEvents();
+        QApplication::processEvents(); // the class view draws once the event loop comes round
+        QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
+        QCOMPARE(s.op_bord("lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
+        QCOMPARE(s.op_bord("im_pion_speler_1")->accessibleName(), "groen vierkant, Groen");
+        QCOMPARE(s.programma.klas()->windowTitle(), "klasweergave");
+        QCOMPARE(s.in(*s.programma.klas(), "lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
+        QCOMPARE(s.status.ronde(), 2);
+        QCOMPARE(s.tekst("tb_naam_speler_1"), "Groen");
+        QCOMPARE(s.tekst("tb_marktaandeel_speler_1"), totaal);
+        QCOMPARE(s.klas_anders_dan_bord(), QString());
     }
 
     // A number drawn from pictures of its characters looks as a plain label of it would, at any

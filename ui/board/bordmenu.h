@@ -1,18 +1,20 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QObject>
 
 class QAction;
+class QMenu;
 class frm_speelbord;
 
 // The board's keys and its context menu, beside its own controls, which stay as designed: the
 // right mouse button anywhere on the board, a name box aside, offers the standings over the
-// years (Ctrl+H), full screen (F11) and the class view (F5). F11 works from every window of the
-// program and fills the screen with the one in front, a dialog's being the board's; F5 opens
-// and closes the class view from the board and from the class view itself. Escape on the board
-// leaves full screen.
+// years (Ctrl+H), full screen (F11), the class view (F5) and the language, each language named
+// in itself. F11 works from every window of the program and fills the screen with the one in
+// front, a dialog's being the board's; F5 opens and closes the class view from the board and
+// from the class view itself. Escape on the board leaves full screen.
 class bordmenu : public QObject {
     Q_OBJECT
 
@@ -24,8 +26,16 @@ public:
 
     bordmenu(frm_speelbord& bord, handelingen doe);
 
+protected:
+    // The board passes LanguageChange on to its children, this menu among them.
+    bool event(QEvent* gebeurtenis) override;
+
 private:
     QAction* voeg_toe(const char* tekst, QKeySequence toets, std::function<void()> doe);
+    void vertaal();
 
     frm_speelbord& m_bord;
+    // Each entry with its English text, to translate again.
+    std::vector<std::pair<QAction*, const char*>> m_teksten;
+    QMenu* m_talen;
 };

@@ -85,7 +85,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
         throw std::runtime_error("the board picture is missing from the program");
     }
     setObjectName("frm_speelbord");
-    setWindowTitle("Corvanta 5");
+    setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
     setWindowIcon(programma_icoon());
     setMinimumSize(in_pixels(ontwerp_speelbord::client_twips, kleinste_schaal).size());
 
@@ -175,8 +175,7 @@ void frm_speelbord::refresh_me() {
     m_knp_achteruit->setEnabled(kan_achteruit(m_status));
     m_knp_vooruit->setEnabled(kan_vooruit(m_status));
     m_lbl_ronde_nummer->setText(QString::number(m_status.ronde()));
-    // A label's accessible name is all a screen reader says of it: the year goes in it.
-    noem(*m_lbl_ronde_nummer, "fiscal year " + m_lbl_ronde_nummer->text());
+    noem_ronde();
     const std::int16_t stap = m_status.stap();
     if (stap != 1 && stap != 4) {
         enable_toevoegen_systeem();
@@ -188,6 +187,31 @@ void frm_speelbord::refresh_me() {
     teken_vakken(nu);
     noem_pionnen(nu);
     emit getekend(nu);
+}
+
+// A label's accessible name is all a screen reader says of it: the year goes in it.
+void frm_speelbord::noem_ronde() {
+    if (!m_lbl_ronde_nummer->text().isEmpty()) {
+        noem(*m_lbl_ronde_nummer,
+             tr("fiscal year %1", "a screen reader's name of the year's number")
+                 .arg(m_lbl_ronde_nummer->text()));
+    }
+}
+
+void frm_speelbord::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        cls_applicatie::bewaakt([this] { vertaal(); });
+    }
+}
+
+void frm_speelbord::vertaal() {
+    setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
+    m_indeling.vertaal();
+    noem_ronde();
+    if (m_teams_toegevoegd) {
+        noem_pionnen(beeld());
+    }
 }
 
 // A pawn says whose it is and what it looks like; an empty slot says nothing.
@@ -366,7 +390,8 @@ void frm_speelbord::tb_naam_speler_Change(int Index) {
 }
 
 void frm_speelbord::Form_Unload(int& cancel) {
-    if (!bevestigd(*this, "Corvanta", "wilt u de applicatie afsluiten?")) {
+    if (!bevestigd(*this, tr("Corvanta", "title of the exit confirmation: the program's name"),
+                   tr("Do you want to close the application?"))) {
         cancel = 1;
         return;
     }

@@ -81,9 +81,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A new language: every text of the board again, the game as it stands.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
+    void vertaal();
+    void noem_ronde();
     void teken_scorebord(const bordbeeld& beeld);
     void teken_vakken(const bordbeeld& beeld);
     void noem_pionnen(const bordbeeld& beeld);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QString>
@@ -14,8 +15,17 @@ namespace {
 constexpr int aantal_pionnen = 16;
 constexpr int pion_maat = 20;
 
-const char* const kleuren[] = {"red", "green", "blue", "yellow"};
-const char* const vormen[] = {"square", "disc", "triangle", "star"};
+// Whole phrases, not colour and shape apart: in Dutch the colour's ending depends on the shape.
+const char* const beschrijvingen[] = {
+    QT_TRANSLATE_NOOP("frm_pion", "red square"),      QT_TRANSLATE_NOOP("frm_pion", "red disc"),
+    QT_TRANSLATE_NOOP("frm_pion", "red triangle"),    QT_TRANSLATE_NOOP("frm_pion", "red star"),
+    QT_TRANSLATE_NOOP("frm_pion", "green square"),    QT_TRANSLATE_NOOP("frm_pion", "green disc"),
+    QT_TRANSLATE_NOOP("frm_pion", "green triangle"),  QT_TRANSLATE_NOOP("frm_pion", "green star"),
+    QT_TRANSLATE_NOOP("frm_pion", "blue square"),     QT_TRANSLATE_NOOP("frm_pion", "blue disc"),
+    QT_TRANSLATE_NOOP("frm_pion", "blue triangle"),   QT_TRANSLATE_NOOP("frm_pion", "blue star"),
+    QT_TRANSLATE_NOOP("frm_pion", "yellow square"),   QT_TRANSLATE_NOOP("frm_pion", "yellow disc"),
+    QT_TRANSLATE_NOOP("frm_pion", "yellow triangle"), QT_TRANSLATE_NOOP("frm_pion", "yellow star"),
+};
 
 } // namespace
 
@@ -47,8 +57,7 @@ QString frm_pion::beschrijving(int n) {
     if (n < 1 || n > aantal_pionnen) {
         throw std::out_of_range("there is no pawn picture " + std::to_string(n));
     }
-    return QString("%1 %2").arg(QLatin1String(kleuren[(n - 1) / 4]),
-                                QLatin1String(vormen[(n - 1) % 4]));
+    return QCoreApplication::translate("frm_pion", beschrijvingen[n - 1]);
 }
 
 QString frm_pion::beschrijving(int n, const QString& team) {

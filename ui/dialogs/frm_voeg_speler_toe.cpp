@@ -7,6 +7,7 @@
 #include "ui/lettertype.h"
 #include "ui/venster.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,11 +21,11 @@ constexpr int pion = dialoog_pion_twips;
 // clang-format off
 constexpr std::array tabel{
     // name                         kind             left, top, width, height pt          caption      accessible name, indexes, place
-    ontwerp{"lbl_speler",          soort::label,    {120, 120, 735, 375},    punten_kop, "team",      "team column"},
-    ontwerp{"lbl_pion",            soort::label,    {1200, 120, 615, 375},   punten_kop, "pawn",      "pawn column"},
-    ontwerp{"tb_naam_speler",      soort::tekstvak, {120, 600, 975, 285},    0,          "",          "name of team %1", 1, 4, onder_elkaar},
-    ontwerp{"im_pion",             soort::pion,     {1440, 600, pion, pion}, 0,          "",          "pawn of team %1", 1, 4, onder_elkaar},
-    ontwerp{"knp_voeg_speler_toe", soort::knop,     {120, 2160, 1575, 375},  0,          "add teams", "add teams"},
+    ontwerp{"lbl_speler",          soort::label,    {120, 120, 735, 375},    punten_kop, QT_TRANSLATE_NOOP3("frm_voeg_speler_toe", "team", "column heading over the name boxes"), QT_TRANSLATE_NOOP("frm_voeg_speler_toe", "team column")},
+    ontwerp{"lbl_pion",            soort::label,    {1200, 120, 615, 375},   punten_kop, QT_TRANSLATE_NOOP3("frm_voeg_speler_toe", "pawn", "column heading over the teams' pawn pictures"), QT_TRANSLATE_NOOP("frm_voeg_speler_toe", "pawn column")},
+    ontwerp{"tb_naam_speler",      soort::tekstvak, {120, 600, 975, 285},    0,          "",          QT_TRANSLATE_NOOP("frm_voeg_speler_toe", "name of team %1"), 1, 4, onder_elkaar},
+    ontwerp{"im_pion",             soort::pion,     {1440, 600, pion, pion}, 0,          "",          QT_TRANSLATE_NOOP("frm_voeg_speler_toe", "pawn of team %1"), 1, 4, onder_elkaar},
+    ontwerp{"knp_voeg_speler_toe", soort::knop,     {120, 2160, 1575, 375},  0,          QT_TRANSLATE_NOOP3("frm_voeg_speler_toe", "add teams", "button: makes the teams of the names typed"), QT_TRANSLATE_NOOP3("frm_voeg_speler_toe", "add teams", "button: makes the teams of the names typed")},
 };
 // clang-format on
 
@@ -35,7 +36,7 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
     : QWidget(parent), m_cpt_ui(cpt_ui), m_pion(pion),
       m_indeling(*this, lettertype::standaard_punten) {
     setObjectName("frm_voeg_speler_toe");
-    richt_dialoog_in(*this, "teams", {1845, 2655}, schaal);
+    richt_dialoog_in(*this, tr("teams", "window title"), {1845, 2655}, schaal);
     m_indeling.bouw(tabel);
     m_indeling.array("tb_naam_speler", m_tb_naam_speler);
     m_indeling.array("im_pion", m_im_pion);
@@ -54,9 +55,27 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
 
 void frm_voeg_speler_toe::Form_Load() {
     for (int i = 1; i <= 4; ++i) {
-        pion_plaatje& pion = *m_im_pion[static_cast<std::size_t>(i)];
-        pion.setPixmap(m_pion.im_pion(4 * i - 3));
-        pion.setAccessibleName(frm_pion::beschrijving(4 * i - 3));
+        m_im_pion[static_cast<std::size_t>(i)]->setPixmap(m_pion.im_pion(4 * i - 3));
+    }
+    noem_pionnen();
+}
+
+void frm_voeg_speler_toe::noem_pionnen() {
+    for (int i = 1; i <= 4; ++i) {
+        m_im_pion[static_cast<std::size_t>(i)]->setAccessibleName(
+            frm_pion::beschrijving(4 * i - 3));
+    }
+}
+
+// What was typed stays, and so does the focus: only the texts change.
+void frm_voeg_speler_toe::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        cls_applicatie::bewaakt([this] {
+            setWindowTitle(tr("teams", "window title"));
+            m_indeling.vertaal();
+            noem_pionnen();
+        });
     }
 }
 

@@ -24,8 +24,12 @@ public:
 
     void knp_voeg_speler_toe_Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Form_Load();
+    void noem_pionnen();
 
     cls_cpt_ui& m_cpt_ui;
     frm_pion& m_pion;

@@ -9,6 +9,7 @@
 #include "ui/venster.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,9 +24,9 @@ constexpr int pion = dialoog_pion_twips;
 constexpr std::array tabel{
     // name                          kind          left, top, width, height pt          caption        accessible name, indexes, place
     ontwerp{"lbl_gebied",           soort::label, {240, 120, 1575, 495},   punten_kop, "",            ""},
-    ontwerp{"im_pion",              soort::pion,  {360, 720, pion, pion},  0,          "",            "team %1, without a system", 1, 4, onder_elkaar},
-    ontwerp{"im_pion_geselecteerd", soort::pion,  {1440, 720, pion, pion}, 0,          "",            "team %1, with a system", 1, 4, onder_elkaar},
-    ontwerp{"knp_voeg_systeem_toe", soort::knop,  {240, 2280, 1575, 375},  0,          "add systems", "add systems"},
+    ontwerp{"im_pion",              soort::pion,  {360, 720, pion, pion},  0,          "",            QT_TRANSLATE_NOOP("frm_voeg_systeem_toe", "team %1, without a system"), 1, 4, onder_elkaar},
+    ontwerp{"im_pion_geselecteerd", soort::pion,  {1440, 720, pion, pion}, 0,          "",            QT_TRANSLATE_NOOP("frm_voeg_systeem_toe", "team %1, with a system"), 1, 4, onder_elkaar},
+    ontwerp{"knp_voeg_systeem_toe", soort::knop,  {240, 2280, 1575, 375},  0,          QT_TRANSLATE_NOOP3("frm_voeg_systeem_toe", "add systems", "button: places and removes the systems chosen, then closes"), QT_TRANSLATE_NOOP3("frm_voeg_systeem_toe", "add systems", "button: places and removes the systems chosen, then closes")},
 };
 // clang-format on
 
@@ -39,7 +40,7 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
       m_cpt_ui(cpt_ui), m_speelbord(speelbord), m_pion(pion),
       m_indeling(*this, lettertype::standaard_punten) {
     setObjectName("frm_voeg_systeem_toe");
-    richt_dialoog_in(*this, "systems", {2055, 2775}, speelbord.schaal());
+    richt_dialoog_in(*this, tr("systems", "window title"), {2055, 2775}, speelbord.schaal());
     m_indeling.bouw(tabel);
     m_lbl_gebied = m_indeling.control<QLabel>("lbl_gebied");
     m_indeling.array("im_pion", m_im_pion);
@@ -60,8 +61,6 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
                         : im_pion_geselecteerd_Click(i);
                 }));
     }
-    setAccessibleDescription("Keys 1 to 4 move the team in that row between the columns, as a "
-                             "click on its pawn does; add systems applies the choice.");
 
     auto* knop = m_indeling.control<QPushButton>("knp_voeg_systeem_toe");
     knop->setDefault(true);
@@ -78,8 +77,7 @@ frm_voeg_systeem_toe::frm_voeg_systeem_toe(cls_status& status, cls_tbl_speler& t
 void frm_voeg_systeem_toe::Form_Load() {
     const std::int16_t vak_nummer = m_status.vak_nummer();
     m_subcpt_ui.srvc_speler_heeft_systeem_in_vak(vak_nummer, m_speler_heeft_systeem_in_vak);
-    m_lbl_gebied->setText("segment " + m_speelbord.lbl_vak_nummer(vak_nummer).text());
-    m_lbl_gebied->setAccessibleName(m_lbl_gebied->text());
+    m_vak = m_speelbord.lbl_vak_nummer(vak_nummer).text();
     for (std::int16_t i = 1; i <= m_tbl_speler.aantal_rijen(); ++i) {
         const auto& rij = *m_tbl_speler.rij(i);
         const auto k = static_cast<std::size_t>(i);
@@ -91,7 +89,26 @@ void frm_voeg_systeem_toe::Form_Load() {
             disable_pion(rij.team_nummer());
         }
     }
+    vertaal();
+}
+
+void frm_voeg_systeem_toe::vertaal() {
+    setWindowTitle(tr("systems", "window title"));
+    setAccessibleDescription(tr("Keys 1 to 4 move the team in that row between the columns, as a "
+                                "click on its pawn does; add systems applies the choice."));
+    m_indeling.vertaal();
+    m_lbl_gebied->setText(
+        tr("segment %1", "heading of the dialog: the square's number follows").arg(m_vak));
+    m_lbl_gebied->setAccessibleName(m_lbl_gebied->text());
     noem_pionnen();
+}
+
+// What was chosen stays: only the texts change.
+void frm_voeg_systeem_toe::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        cls_applicatie::bewaakt([this] { vertaal(); });
+    }
 }
 
 // Each pawn says its team, its look and whether the team is chosen; an empty slot, nothing.
@@ -103,7 +120,9 @@ void frm_voeg_systeem_toe::noem_pionnen() {
             naam = QString("%1, %2, %3")
                        .arg(QString::fromStdString(rij.speler_naam()),
                             frm_pion::beschrijving(rij.pion_nummer()),
-                            m_im_pion_geselecteerd[k]->isHidden() ? "not chosen" : "chosen");
+                            m_im_pion_geselecteerd[k]->isHidden()
+                                ? tr("not chosen", "a team without a system on the square")
+                                : tr("chosen", "a team with a system on the square"));
         }
         m_im_pion[k]->setAccessibleName(naam);
         m_im_pion_geselecteerd[k]->setAccessibleName(naam);

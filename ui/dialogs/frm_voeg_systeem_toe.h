@@ -35,9 +35,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void Form_Load();
+    void vertaal();
     void disable_pion(std::int16_t team_nummer);
     void enable_pion(std::int16_t team_nummer);
     void zet_pion(std::int16_t team_nummer, bool aan);
@@ -55,6 +57,8 @@ private:
     // Which team rows had a system on the square when the dialog opened.
     cls_subcpt_ui::per_team_bool m_speler_heeft_systeem_in_vak{};
 
+    // The square's number as the board writes it.
+    QString m_vak;
     QLabel* m_lbl_gebied = nullptr;
     std::array<pion_plaatje*, 5> m_im_pion{};
     std::array<pion_plaatje*, 5> m_im_pion_geselecteerd{};

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
@@ -44,13 +45,13 @@ constexpr double jaar = 96, cijfer = 48, naam = 40, kop = 36;
 // clang-format off
 constexpr std::array tabel{
     // name                          kind             left, top, width, height     pt      caption        accessible name                 indexes  place
-    ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 600, 70),      kop,    "fiscal year", "fiscal year heading"},
+    ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 600, 70),      kop,    QT_TRANSLATE_NOOP3("frm_klas", "fiscal year", "the round of the game, heading of its number"), QT_TRANSLATE_NOOP("frm_klas", "fiscal year heading")},
     ontwerp{"lbl_ronde_nummer",         soort::getal,   px(40, 100, 600, 140),    jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
     ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
     ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
-    ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            "frame of square %1",           1, 9, vak},
-    ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          "number of square %1",          1, 9, vak},
+    ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            QT_TRANSLATE_NOOP("frm_klas", "frame of square %1"), 1, 9, vak},
+    ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          QT_TRANSLATE_NOOP("frm_klas", "number of square %1"), 1, 9, vak},
     ontwerp{"im_nieuw",                 soort::plaatje, px(696, 154, 56, 56),     0,      "",            "", 4, 39, slot},
     ontwerp{"lbl_marktaandeel_systeem", soort::label,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot},
 };
@@ -64,7 +65,7 @@ frm_klas::frm_klas(frm_pion& pion, QWidget* parent)
     : QWidget(parent, Qt::Window), m_pion(pion), m_indeling(*this, lettertype::standaard_punten),
       m_plaats(new vensterplaats(*this, ontworpen, kleinste_schaal)) {
     setObjectName("frm_klas");
-    setWindowTitle("class view");
+    setWindowTitle(tr("class view", "window title"));
     setWindowIcon(programma_icoon());
     setAttribute(Qt::WA_DeleteOnClose);
     // On the projector while the game master goes on working on the board.
@@ -110,6 +111,22 @@ void frm_klas::toon(const bordbeeld& beeld) {
     }
 }
 
+// Every text again, in the new language: the whole view is drawn anew.
+void frm_klas::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        cls_applicatie::bewaakt([this] {
+            setWindowTitle(tr("class view", "window title"));
+            m_indeling.vertaal();
+            if (m_getoond.ronde != 0) {
+                // Nothing shown counts as unchanged, so every name is given again.
+                const bordbeeld laatst = std::exchange(m_getoond, bordbeeld{});
+                toon(m_beeld.value_or(laatst));
+            }
+        });
+    }
+}
+
 // Only what changed since the last time is touched: a press changes a few numbers.
 void frm_klas::teken() {
     if (!m_beeld) {
@@ -122,7 +139,8 @@ void frm_klas::teken() {
     };
     // A label's accessible name is all a screen reader says of it, so each says its value.
     m_lbl_ronde_nummer->setText(QString::number(beeld.ronde));
-    noem(*m_lbl_ronde_nummer, "fiscal year " + m_lbl_ronde_nummer->text());
+    noem(*m_lbl_ronde_nummer,
+         tr("fiscal year %1", "a screen reader's name of the year's number").arg(beeld.ronde));
     for (std::size_t r = 1; r <= 4; ++r) {
         const bordbeeld::regel& team = vorig(beeld.scorebord, r - 1);
         if (team != vorig(m_getoond.scorebord, r - 1) || m_getoond.ronde == 0) {
@@ -142,7 +160,9 @@ void frm_klas::teken() {
                 ontwerp_speelbord::slot_op(static_cast<int>(v), static_cast<int>(k)));
             toon_pion(*m_im_nieuw.at(i), regel);
             toon_aandeel(*m_lbl_marktaandeel_systeem.at(i), regel,
-                         QString("square %1, %2").arg(v).arg(regel.naam));
+                         tr("square %1, %2", "a system's share: the square, then the team's name")
+                             .arg(v)
+                             .arg(regel.naam));
         }
     }
     m_getoond = beeld;

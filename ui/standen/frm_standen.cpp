@@ -15,6 +15,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QCursor>
+#include <QEvent>
 #include <QLegend>
 #include <QLineSeries>
 #include <QShortcut>
@@ -50,20 +51,15 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
       m_jaren_as(new QValueAxis), m_aandeel_as(new QValueAxis),
       m_view(new rasterview(m_grafiek, *m_aandeel_as, this)) {
     setObjectName("frm_standen");
-    setWindowTitle("standings");
     setWindowIcon(programma_icoon());
     setAttribute(Qt::WA_DeleteOnClose);
     resize(ontworpen);
 
     m_view->setObjectName("grafiek_standen");
-    m_view->setAccessibleName("standings chart");
     // It takes the window's keys: it is all there is to look at.
     m_view->setFocus();
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_grafiek->setTitle("market share per fiscal year");
     m_grafiek->legend()->setAlignment(Qt::AlignBottom);
-    m_jaren_as->setTitleText("fiscal year");
-    m_aandeel_as->setTitleText("market share (%)");
     for (QValueAxis* as : {m_jaren_as, m_aandeel_as}) {
         as->setLabelFormat("%d");
         as->setTickInterval(1);
@@ -74,6 +70,7 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
     m_grafiek->addAxis(m_aandeel_as, Qt::AlignLeft);
 
     maak_lijnen();
+    vertaal();
 
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
                 isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
@@ -85,6 +82,26 @@ frm_standen::frm_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_sub
 }
 
 frm_standen::~frm_standen() = default;
+
+void frm_standen::vertaal() {
+    setWindowTitle(tr("standings", "window title"));
+    m_view->setAccessibleName(tr("standings chart"));
+    m_grafiek->setTitle(tr("market share per fiscal year"));
+    m_jaren_as->setTitleText(tr("fiscal year", "title of the chart's axis of the rounds"));
+    m_aandeel_as->setTitleText(tr("market share (%)", "title of the chart's axis of the shares"));
+}
+
+void frm_standen::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        cls_applicatie::bewaakt([this] {
+            vertaal();
+            if (m_jaren > 0) {
+                beschrijf();
+            }
+        });
+    }
+}
 
 void frm_standen::maak_lijnen() {
     const std::int16_t n = m_tbl_speler.aantal_rijen();
@@ -220,7 +237,7 @@ void frm_standen::beschrijf() {
 
 QString frm_standen::tip(int rij, int jaar) const {
     const verloop& lijn = *m_verlopen.at(static_cast<std::size_t>(rij));
-    return QString("%1, fiscal year %2: %3")
+    return tr("%1, fiscal year %2: %3", "a point's tooltip: the team's name, the year, its share")
         .arg(m_lijnen.at(static_cast<std::size_t>(rij))->name())
         .arg(jaar)
         .arg(procent_tekst(lijn.waarde(jaar)));

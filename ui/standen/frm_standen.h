@@ -44,8 +44,10 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void vertaal();
     void maak_lijnen();
     void werk_bij();
     void lees_alles(int jaren);

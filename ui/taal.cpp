@@ -1,0 +1,99 @@
+#include "ui/taal.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace taal {
+
+namespace {
+
+// The translators belong to the application object, found again by name, so that each
+// application object (a test makes several) starts in English.
+constexpr char eigen_naam[] = "corvanta_vertaling";
+constexpr char qt_naam[] = "corvanta_qt_vertaling";
+
+QCoreApplication& app() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        throw std::logic_error("a language is set before the application object exists");
+    }
+    return *app;
+}
+
+void haal_weg(const char* naam) {
+    if (auto* vertaler = app().findChild<QTranslator*>(naam, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(vertaler);
+        delete vertaler;
+    }
+}
+
+// A catalogue that does not load leaves those texts in English; the program still starts.
+void installeer(const char* naam, const QString& bestand, const QString& map = {}) {
+    auto* vertaler = new QTranslator(&app());
+    vertaler->setObjectName(naam);
+    if (vertaler->load(bestand, map)) {
+        QCoreApplication::installTranslator(vertaler);
+    } else {
+        delete vertaler;
+    }
+}
+
+} // namespace
+
+QList<aanbod> talen() {
+    QList<aanbod> alle{{QStringLiteral("en"), QStringLiteral("English")}};
+    const QStringList catalogi =
+        QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("corvanta_*.qm")}, QDir::Files);
+    for (const QString& catalogus : catalogi) {
+        const QString code = catalogus.section('_', 1).section('.', 0, 0);
+        QString naam = QLocale(code).nativeLanguageName();
+        naam[0] = naam[0].toUpper();
+        alle.append({code, naam});
+    }
+    return alle;
+}
+
+bool spreekt(const QString& code) {
+    const QList<aanbod> alle = talen();
+    return std::any_of(alle.begin(), alle.end(), [&](const aanbod& t) { return t.code == code; });
+}
+
+QString uit_voorkeur(const QStringList& ui_talen) {
+    for (const QString& voorkeur : ui_talen) {
+        const QString code = voorkeur.section(QLatin1Char('-'), 0, 0).section('_', 0, 0);
+        if (spreekt(code)) {
+            return code;
+        }
+    }
+    return QStringLiteral("en");
+}
+
+void zet(const QString& code) {
+    if (!spreekt(code)) {
+        throw std::invalid_argument("Corvanta speaks no language " + code.toStdString());
+    }
+    if (code == huidig()) {
+        return;
+    }
+    haal_weg(eigen_naam);
+    haal_weg(qt_naam);
+    if (code != QLatin1String("en")) {
+        installeer(eigen_naam, ":/i18n/corvanta_" + code + ".qm");
+        // Qt's own file, where Qt keeps its translations; it is not the program's.
+        installeer(qt_naam, "qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    app().setProperty("corvanta_taal", code);
+}
+
+QString huidig() {
+    const QString code = app().property("corvanta_taal").toString();
+    return code.isEmpty() ? QStringLiteral("en") : code;
+}
+
+} // namespace taal
