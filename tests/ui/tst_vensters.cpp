@@ -336,7 +336,8 @@ private slots:
     }
 
     // The add-teams dialog: four name boxes, each beside its pawn, then the button; and its one
-    // chance: Escape does not close it. Names go in exactly as typed:
+    // chance: Escape does not close it; Enter in a name box adds the teams. Names go in exactly
+    // as typed:
     // blanks count, doubles count, only an empty box is no team, and a team keeps its box's
     // number and pawn. The board then shows one row per team, and round 1 has no round before
     // it: even the handler of "rewind", which is off, does nothing.
@@ -351,7 +352,11 @@ private slots:
         }
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
-        s.teams({{1, "Zelfde"}, {2, " "}, {4, "Zelfde"}});
+        for (const auto& [box, tekst] : {std::pair{1, "Zelfde"}, {4, "Zelfde"}, {2, " "}}) {
+            QTest::keyClicks(s.in<QLineEdit>(d, naam("tb_naam_speler", box)), tekst);
+        }
+        QTest::keyClick(s.in(d, "tb_naam_speler_2"), Qt::Key_Return);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s.speelbord.findChild<frm_voeg_speler_toe*>());
         QCOMPARE(s.tbl_speler.aantal_rijen(), 3);
         QCOMPARE(s.tbl_speler.rij(2)->speler_naam(), " ");
