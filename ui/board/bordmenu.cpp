@@ -2,6 +2,8 @@
 
 #include "services/cls_applicatie.h"
 #include "ui/board/frm_speelbord.h"
+#include "ui/klok/frm_klok.h"
+#include "ui/klok/rondeklok.h"
 #include "ui/venster.h"
 
 #include <utility>
@@ -36,6 +38,37 @@ QAction* bordmenu::voeg_toe(const char* tekst, QKeySequence toets, std::function
     auto* handeling = new QAction(QString::fromUtf8(tekst), &m_bord);
     handeling->setShortcut(toets);
     connect(handeling, &QAction::triggered, this, bewaak(std::move(doe)));
+    m_bord.addAction(handeling);
+    return handeling;
+}
+
+void bordmenu::voeg_klok_toe(rondeklok& klok) {
+    klok_handeling(tr("round timer..."), {}, [this, &klok] {
+        if (!m_frm_klok) {
+            m_frm_klok = new frm_klok(klok, m_bord.schaal(), &m_bord);
+        }
+        m_frm_klok->show();
+        m_frm_klok->raise();
+        m_frm_klok->activateWindow();
+    });
+    QAction* start = klok_handeling(tr("start timer"), Qt::Key_T, [&klok] { klok.wissel(); });
+    connect(&klok, &rondeklok::veranderd, start, [start, &klok] {
+        start->setText(klok.klok().loopt() ? tr("pause timer") : tr("start timer"));
+    });
+    klok_handeling(tr("set timer back"), QKeySequence(Qt::SHIFT | Qt::Key_T),
+                   [&klok] { klok.zet_terug(); });
+    QAction* stil = klok_handeling(tr("mute chime"), {}, {});
+    stil->setCheckable(true);
+    connect(stil, &QAction::toggled, &klok, &rondeklok::demp);
+}
+
+QAction* bordmenu::klok_handeling(const QString& tekst, QKeySequence toets,
+                                  std::function<void()> doe) {
+    auto* handeling = new QAction(tekst, &m_bord);
+    handeling->setShortcut(toets);
+    if (doe) {
+        connect(handeling, &QAction::triggered, this, bewaak(std::move(doe)));
+    }
     m_bord.addAction(handeling);
     return handeling;
 }

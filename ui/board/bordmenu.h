@@ -3,9 +3,12 @@
 #include <functional>
 
 #include <QObject>
+#include <QPointer>
 
 class QAction;
+class frm_klok;
 class frm_speelbord;
+class rondeklok;
 
 // The board's keys and its context menu, beside its own controls, which stay as designed: the
 // right mouse button anywhere on the board, a name box aside, offers the standings over the
@@ -24,8 +27,15 @@ public:
 
     bordmenu(frm_speelbord& bord, handelingen doe);
 
+    // The round timer's entries: "round timer..." sets it, T starts and pauses it, Shift+T sets
+    // it back, and the chime can be muted. A T typed into a name box stays a letter of the name.
+    void voeg_klok_toe(rondeklok& klok);
+
 private:
     QAction* voeg_toe(const char* tekst, QKeySequence toets, std::function<void()> doe);
 
+    QAction* klok_handeling(const QString& tekst, QKeySequence toets, std::function<void()> doe);
+
     frm_speelbord& m_bord;
+    QPointer<frm_klok> m_frm_klok;
 };

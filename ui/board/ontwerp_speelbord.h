@@ -47,6 +47,7 @@ inline constexpr std::array tabel{
     ontwerp{"shp_background_scoreboard", soort::kader,    {960, 2760, 3375, 2175},  0,      "",             "scoreboard background"},
     ontwerp{"lbl_ronde_text",            soort::label,    {1200, 2160, 1335, 375},  groot,  "fiscal year",  "fiscal year heading"},
     ontwerp{"lbl_ronde_nummer",          soort::label,    {2760, 2160, 495, 375},   groot,  "",             "fiscal year"},
+    ontwerp{"lbl_klok",                  soort::label,    {3360, 2160, 975, 375},   groot,  "",             ""},
     ontwerp{"lbl_speler",                soort::label,    {1200, 2880, 1095, 375},  groot,  "biz unit",     "biz unit column heading"},
     ontwerp{"lbl_marktaandeel",          soort::label,    {2760, 2880, 1335, 375},  groot,  "   share",     "share column heading"},
     ontwerp{"im_pion_speler",            soort::plaatje,  {2520, 3360, 255, 255},   0,      "",             "pawn of team in row %1", 1, 4, onder_elkaar},
