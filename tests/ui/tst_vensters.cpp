@@ -695,8 +695,8 @@ private slots:
     }
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
-    // total stand at least 1/25 of the screen's height, the year's taller; every text fits its
-    // place; a long name is cut at its end.
+    // total stand at least 1/25 of the screen's height, the year's taller and the round timer's
+    // as tall; every text fits its place, 59:59 too; a long name is cut at its end.
     void klas_leesbaar() {
         spel_met_vensters s(QGuiApplication::screens().at(1));
         const QString lang = "Internationale Handelsmaatschappij";
@@ -704,6 +704,7 @@ private slots:
         for (int v = 1; v <= 9; ++v) {
             s.wissel(v, {1, 2, 3, 4});
         }
+        s.programma.klok().stel_in(cls_klok::langste);
         s.programma.wissel_klas();
         const frm_klas& klas = *s.programma.klas();
         QTRY_COMPARE(klas.size(), QSize(1920, 1080));
@@ -726,6 +727,8 @@ private slots:
               cijfers(s.in(klas, "lbl_marktaandeel_systeem_7")),
               cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
+        QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
+        QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
         const QString naam = s.in<QLabel>(klas, "lbl_naam_speler_1")->text();
         QVERIFY2(naam.endsWith(QChar(0x2026)), qPrintable(naam));
         QVERIFY2(lang.startsWith(naam.chopped(1)), qPrintable(naam));
