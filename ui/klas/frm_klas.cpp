@@ -181,6 +181,9 @@ void frm_klas::stijl_klok() {
         rood.setColor(QPalette::WindowText, Qt::white);
     }
     m_lbl_klok->setPalette(rood);
+    // The digits keep clear of the dark field's edges.
+    const int rand = m_klok_let_op ? m_lbl_klok->height() / 10 : 0;
+    m_lbl_klok->setContentsMargins(rand, 0, rand, 0);
     for (QLabel* label : {m_lbl_klok, m_lbl_klok_text}) {
         QFont letter = label->font();
         letter.setBold(m_klok_let_op);
