@@ -4,8 +4,9 @@
 
 // The chime at time's up: two bell strokes compiled into the program (assets/sounds/klok.wav,
 // written by tools/make_chime.cpp). Each platform plays it its own way, in a source file of its
-// own: Qt Multimedia on Linux, the system's own sound call on Windows. Without a sound device
-// it is skipped quietly, and the clock goes on without it.
+// own: Qt Multimedia, in a module loaded when first needed, on Linux; the system's own sound
+// call on Windows. Without a sound device it is skipped quietly, and the clock goes on without
+// it.
 class klokgeluid {
 public:
     klokgeluid();

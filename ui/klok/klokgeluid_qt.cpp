@@ -1,7 +1,11 @@
-#include "ui/klok/klokgeluid.h"
+// The chime's player, a module of its own (corvanta_klokgeluid.so): Qt Multimedia brings a
+// dozen sound libraries with it, which the program would otherwise load at every start-up. It
+// is loaded the first time the round timer starts (ui/klok/klokgeluid_module.cpp).
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QSoundEffect>
 
 namespace {
@@ -23,26 +27,22 @@ bool heeft_geluid() {
     return gevonden;
 }
 
+// Goes with the application object, before Qt Multimedia is unloaded.
+QPointer<QSoundEffect> effect;
+
 } // namespace
 
-struct klokgeluid::geluid {
-    QSoundEffect effect;
-};
-
-klokgeluid::klokgeluid() = default;
-klokgeluid::~klokgeluid() = default;
-
-void klokgeluid::bereid_voor() {
-    if (m_geluid || !heeft_geluid()) {
+extern "C" Q_DECL_EXPORT void corvanta_klokgeluid_bereid_voor() {
+    if (effect || !heeft_geluid()) {
         return;
     }
-    m_geluid = std::make_unique<geluid>();
-    m_geluid->effect.setSource(QUrl("qrc:/assets/sounds/klok.wav"));
+    effect = new QSoundEffect(QCoreApplication::instance());
+    effect->setSource(QUrl("qrc:/assets/sounds/klok.wav"));
 }
 
-void klokgeluid::speel() {
-    bereid_voor();
-    if (m_geluid) {
-        m_geluid->effect.play();
+extern "C" Q_DECL_EXPORT void corvanta_klokgeluid_speel() {
+    corvanta_klokgeluid_bereid_voor();
+    if (effect) {
+        effect->play();
     }
 }
