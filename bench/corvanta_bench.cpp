@@ -6,6 +6,7 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
+#include "ui/klok/rondeklok.h"
 #include "ui/standen/standen.h"
 
 #include <algorithm>
@@ -70,7 +71,9 @@ double start_tijd(const QString& sonde, const QStringList& argumenten = {}) {
 // A program of its own, made by the program's own wiring: four teams, and systems on most
 // squares so that every round has shares to compute and pawns to draw.
 struct spel {
-    cls_programma programma;
+    // The round timer's time source, moved by hand.
+    cls_klok::duur tijd{0};
+    cls_programma programma{[this] { return tijd; }};
     cls_status& status = programma.status();
     frm_speelbord& speelbord = programma.speelbord();
     cls_cpt_ui& cpt_ui = programma.cpt_ui();
@@ -342,6 +345,62 @@ void klas_figuren() {
     figuur("forward_press_ratio_class_view_open_to_closed", open_ms / (mediaan(dicht) * 1e3), "x");
 }
 
+// The round timer: a forward press at round 2 with the clock running and the class view full
+// screen, 200 times in turns with the same press in a game with neither (the press sets the
+// clock back; it is started again, untimed, before each); and a tick of the running clock, one
+// second's update of the board's and the class view's clocks, both windows full screen at
+// 1920 x 1080, 200 times.
+void klok_figuren() {
+    spel met, zonder;
+    met.vooruit_tot(2);
+    zonder.vooruit_tot(2);
+    met.programma.wissel_klas();
+    met.programma.klas()->setWindowState(Qt::WindowFullScreen);
+    QApplication::processEvents();
+    if (met.programma.klas()->size() != QSize(1920, 1080)) {
+        throw std::logic_error("the class view did not fill the 1920 x 1080 screen");
+    }
+    rondeklok& wekker = met.programma.klok();
+    verfteller m(met), z(zonder);
+    std::vector<double> open, dicht;
+    for (int i = 0; i < 200; ++i) {
+        for (spel* s : {&met, &zonder}) {
+            s->wissel(1, 1);
+            s->verf_af();
+        }
+        wekker.wissel();
+        met.tijd += std::chrono::seconds(1);
+        wekker.kijk();
+        met.verf_af();
+        dicht.push_back(zonder.druk("knp_vooruit"));
+        zonder.druk("knp_achteruit");
+        open.push_back(met.druk("knp_vooruit"));
+        met.druk("knp_achteruit");
+    }
+    const double open_ms = mediaan(open) * 1e3;
+    figuur("forward_press_timer_running_class_view", open_ms, "ms");
+    figuur("forward_press_ratio_timer_and_class_view_to_neither", open_ms / (mediaan(dicht) * 1e3),
+           "x");
+
+    met.speelbord.showFullScreen();
+    wekker.stel_in(cls_klok::langste);
+    wekker.wissel();
+    met.verf_af();
+    std::vector<double> tik;
+    for (int i = 0; i < 200; ++i) {
+        const int geschilderd = met.verfbeurten;
+        met.tijd += std::chrono::seconds(1);
+        const auto begin = klok::now();
+        wekker.kijk();
+        met.verf_af();
+        tik.push_back(sinds(begin));
+        if (met.verfbeurten == geschilderd) {
+            throw std::runtime_error("a tick of the round timer painted nothing");
+        }
+    }
+    figuur("timer_tick_board_and_class_view_1920x1080", mediaan(tik) * 1e3, "ms");
+}
+
 // The rules alone, without windows: the market-share computation of round 2 (systems kept,
 // placed and taken away since round 1) and the snapshot that opens a round.
 void regel_figuren() {
@@ -425,6 +484,9 @@ int main(int argc, char** argv) {
         }
         if (doe("classview")) {
             klas_figuren();
+        }
+        if (doe("timer")) {
+            klok_figuren();
         }
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "corvanta_bench: %s\n", fout.what());

@@ -3,7 +3,8 @@
 # missing. Safe to run again: it does nothing when everything is there.
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n)
 case "${1:-build}" in
 build) ;;
 check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils dbus

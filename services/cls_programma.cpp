@@ -4,20 +4,26 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/klas/frm_klas.h"
+#include "ui/klok/rondeklok.h"
 #include "ui/standen/standen.h"
 #include "ui/venster.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 
-cls_programma::cls_programma()
+cls_programma::cls_programma(cls_klok::tijdbron nu)
     : m_pion(std::make_unique<frm_pion>()),
       m_speelbord(std::make_unique<frm_speelbord>(m_tbl_speler, m_tbl_speelbord, m_status,
                                                   m_subcpt_ui, *m_pion)),
-      m_cpt_ui(m_subcpt_ui, m_status, m_tbl_speler, *m_speelbord, *m_pion) {
+      m_cpt_ui(m_subcpt_ui, m_status, m_tbl_speler, *m_speelbord, *m_pion),
+      m_klok(new rondeklok(std::move(nu), m_speelbord.get())) {
     m_speelbord->cpt_ui(m_cpt_ui);
-    new bordmenu(*m_speelbord,
-                 {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});
+    auto* menu = new bordmenu(
+        *m_speelbord, {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});
+    m_speelbord->klok(*m_klok);
+    QObject::connect(m_klok, &rondeklok::veranderd, m_speelbord.get(),
+                     [this] { m_speelbord->toon_klok(*m_klok); });
+    menu->voeg_klok_toe(*m_klok);
 }
 
 cls_programma::~cls_programma() = default;
@@ -41,6 +47,8 @@ void cls_programma::wissel_klas() {
     m_klas = new frm_klas(*m_pion, m_speelbord.get());
     QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_klas, &frm_klas::toon);
     m_klas->toon(m_speelbord->beeld());
+    QObject::connect(m_klok, &rondeklok::veranderd, m_klas, [this] { m_klas->toon_klok(*m_klok); });
+    m_klas->toon_klok(*m_klok);
     vensterplaats::van(m_klas)->vol_op_ander_scherm(*m_speelbord);
     m_klas->show();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "services/cls_cpt_ui.h"
+#include "services/cls_klok.h"
 #include "services/cls_subcpt_ui.h"
 
 #include <memory>
@@ -10,19 +11,22 @@
 class frm_pion;
 class frm_speelbord;
 class frm_klas;
+class rondeklok;
 class QWidget;
 class standen;
 
 // The whole program, made and wired in one place: the three records, the rules on them, the
-// hidden holder of the pawn pictures, the board window, and the facade between the windows and
-// the rules, which owns the add-teams dialog. The board drives the facade and the facade redraws
+// hidden holder of the pawn pictures, the board window, the facade between the windows and
+// the rules, which owns the add-teams dialog, and the round timer, which the board and the class
+// view show. The board drives the facade and the facade redraws
 // the board; both links are made here, as are the board's menu and the two views it opens,
 // the standings and the class view, which follow the board's redraws. Start-up keeps one for the
 // life of the process, and each test, the benchmark and the picture tool make their own. Needs a
 // running QApplication.
 class cls_programma {
 public:
-    cls_programma();
+    // nu: the round timer's time source; tests pass one they move themselves.
+    explicit cls_programma(cls_klok::tijdbron nu = monotone_tijd);
     ~cls_programma();
     cls_programma(const cls_programma&) = delete;
     cls_programma& operator=(const cls_programma&) = delete;
@@ -43,6 +47,7 @@ public:
     frm_pion& pion() { return *m_pion; }
     frm_speelbord& speelbord() { return *m_speelbord; }
     cls_cpt_ui& cpt_ui() { return m_cpt_ui; }
+    rondeklok& klok() { return *m_klok; }
     // The standings window and the class view while they are open, else nullptr.
     ::standen* standen() const;
     frm_klas* klas() const;
@@ -58,4 +63,6 @@ private:
     QPointer<QWidget> m_standen_venster;
     ::standen* m_standen = nullptr;
     QPointer<frm_klas> m_klas;
+    // A child of the board window, which the timer's windows belong to.
+    rondeklok* m_klok;
 };

@@ -1,6 +1,7 @@
 // Renders the board window of a sample game (four teams, round 3) to a PNG for the README; with
 // more file names, the standings of the same game played on to fiscal year 8, the class view of
-// round 3 at 1920 x 1080, and the board of round 3 in Dutch.
+// round 3 at 1920 x 1080, its round timer running at 3:27 of 5:00, and the board of round 3 in
+// Dutch.
 //
 // Rerun it from the repository root with
 //     cmake -S . -B build/tools && cmake --build build/tools --target corvanta_board_png
@@ -11,9 +12,11 @@
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
+#include "ui/klok/rondeklok.h"
 #include "ui/standen/standen.h"
 #include "ui/taal.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <exception>
@@ -52,7 +55,9 @@ bool bewaar(QWidget& venster, const QString& uitvoer) {
 
 int teken(const QString& bord_png, const QString& standen_png, const QString& klas_png,
           const QString& bord_nl_png) {
-    cls_programma programma;
+    // The round timer's time, moved by hand so that the picture is the same at every run.
+    cls_klok::duur nu{0};
+    cls_programma programma([&nu] { return nu; });
     programma.start();
     programma.cpt_ui().srvc_voeg_speler_toe({"", "Northwind", "Greenleaf", "Bluewave", "Sunbeam"});
     programma.cpt_ui().voeg_speler_toe().close();
@@ -72,6 +77,9 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
         return 1;
     }
     if (!klas_png.isEmpty()) {
+        programma.klok().wissel();
+        nu += std::chrono::seconds(93);
+        programma.klok().kijk();
         programma.wissel_klas();
         programma.klas()->resize(frm_klas::ontworpen);
         if (!bewaar(*programma.klas(), klas_png)) {

@@ -31,6 +31,26 @@
         <comment>menu of the languages the program speaks</comment>
         <translation>taal</translation>
     </message>
+    <message>
+        <source>round timer...</source>
+        <translation>rondetimer...</translation>
+    </message>
+    <message>
+        <source>pause timer</source>
+        <translation>timer pauzeren</translation>
+    </message>
+    <message>
+        <source>start timer</source>
+        <translation>timer starten</translation>
+    </message>
+    <message>
+        <source>set timer back</source>
+        <translation>timer terugzetten</translation>
+    </message>
+    <message>
+        <source>mute chime</source>
+        <translation>belsignaal dempen</translation>
+    </message>
 </context>
 <context>
     <name>cls_applicatie</name>
@@ -89,6 +109,29 @@
         <source>square %1, %2</source>
         <comment>a system&apos;s share: the square, then the team&apos;s name</comment>
         <translation>vak %1, %2</translation>
+    </message>
+    <message>
+        <source>time&apos;s up</source>
+        <translation>tijd is om</translation>
+    </message>
+    <message>
+        <source>time left</source>
+        <translation>tijd over</translation>
+    </message>
+</context>
+<context>
+    <name>frm_klok</name>
+    <message>
+        <source>round timer</source>
+        <translation>rondetimer</translation>
+    </message>
+    <message>
+        <source>time for one fiscal year (minutes:seconds)</source>
+        <translation>tijd voor één boekjaar (minuten:seconden)</translation>
+    </message>
+    <message>
+        <source>time for one fiscal year, minutes and seconds</source>
+        <translation>tijd voor één boekjaar, minuten en seconden</translation>
     </message>
 </context>
 <context>
@@ -287,6 +330,10 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <source>add systems to square %1</source>
         <translation>systemen plaatsen in vak %1</translation>
     </message>
+    <message>
+        <source>round timer</source>
+        <translation>rondetimer</translation>
+    </message>
 </context>
 <context>
     <name>frm_standen</name>
@@ -416,6 +463,49 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
     <message>
         <source>corvanta: no such language: %1 (choose one of %2)</source>
         <translation>corvanta: onbekende taal: %1 (kies een van %2)</translation>
+    </message>
+</context>
+<context>
+    <name>rondeklok</name>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuut</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuten</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 seconden</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>round timer, time&apos;s up</source>
+        <translation>rondetimer, de tijd is om</translation>
+    </message>
+    <message>
+        <source>round timer, last minute, %1 left</source>
+        <translation>rondetimer, laatste minuut, nog %1</translation>
+    </message>
+    <message>
+        <source>round timer, %1 left</source>
+        <translation>rondetimer, nog %1</translation>
+    </message>
+    <message>
+        <source>round timer running, last minute</source>
+        <translation>rondetimer loopt, laatste minuut</translation>
+    </message>
+    <message>
+        <source>round timer running, at most %1 left</source>
+        <translation>rondetimer loopt, nog hooguit %1</translation>
     </message>
 </context>
 <context>

@@ -10,7 +10,10 @@
 void groot_getal::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetricsF maat(font());
     const QRectF vlak = contentsRect();
-    const QSizeF tekst(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
+    QSizeF tekst(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
+    // A number wider than its place is drawn smaller to fit, not cut off.
+    const qreal krimp = tekst.width() > vlak.width() ? vlak.width() / tekst.width() : 1.0;
+    tekst *= krimp;
     const Qt::Alignment richting = QStyle::visualAlignment(layoutDirection(), alignment());
     qreal x = vlak.left();
     qreal y = vlak.top();
@@ -24,8 +27,19 @@ void groot_getal::paintEvent(QPaintEvent* /*event*/) {
     } else if (richting & Qt::AlignVCenter) {
         y += (vlak.height() - tekst.height()) / 2;
     }
-    const int boven = qRound(y + maat.ascent()) - static_cast<int>(std::ceil(maat.ascent()));
     QPainter schilder(this);
+    if (krimp < 1.0) {
+        schilder.setRenderHint(QPainter::SmoothPixmapTransform);
+        schilder.translate(x, y);
+        schilder.scale(krimp, krimp);
+        qreal links = 0;
+        for (QChar c : text()) {
+            schilder.drawPixmap(QPointF(links, 0), teken(c));
+            links += maat.horizontalAdvance(c);
+        }
+        return;
+    }
+    const int boven = qRound(y + maat.ascent()) - static_cast<int>(std::ceil(maat.ascent()));
     for (QChar c : text()) {
         schilder.drawPixmap(qRound(x), boven, teken(c));
         x += maat.horizontalAdvance(c);

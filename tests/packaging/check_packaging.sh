@@ -44,6 +44,7 @@ trap 'kill "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
 expected_files() {
     echo bin/corvanta
     echo lib/corvanta/modules/corvanta_standen.so
+    echo lib/corvanta/modules/corvanta_klokgeluid.so
     for size in 16 24 32 48 64 128 256; do
         echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
     done

@@ -1,4 +1,5 @@
 #include "../spelleider.h"
+#include "services/cls_klok.h"
 #include "spel.h"
 
 #include <algorithm>
@@ -360,6 +361,62 @@ private slots:
         QCOMPARE_GT(teller.teruggezet, 1000);
         QCOMPARE_GT(terugtochten, 10000);
         QCOMPARE_GT(teller.vakken, 100000);
+    }
+
+    // The round timer, on a time source the test moves: 5:00 at first; a count-down shows
+    // seconds rounded up and looks again when the next one begins; a pause holds the time, a
+    // resume goes on from it; setting back stops it at the full time. The time runs out once,
+    // exactly at 0:00, also after a 20-minute sleep, and stays out until it is set back. A time
+    // is set from 0:10 to 59:59 and sets the clock back.
+    void klok() {
+        using namespace std::chrono_literals;
+        cls_klok::duur nu{123456};
+        cls_klok klok([&nu] { return nu; });
+        QCOMPARE(klok.seconden_over(), 300);
+        QVERIFY(!klok.in_gebruik());
+        klok.wissel();
+        QVERIFY(klok.in_gebruik());
+        nu += 1500ms;
+        QCOMPARE(klok.seconden_over(), 299);
+        QCOMPARE(klok.tot_volgende_seconde(), 500ms);
+        klok.wissel();
+        QVERIFY(!klok.loopt());
+        nu += 10s;
+        klok.start();
+        nu += 500ms;
+        QCOMPARE(klok.seconden_over(), 298);
+        QCOMPARE(klok.tot_volgende_seconde(), 1000ms);
+        QCOMPARE(klok.meld_om(), false);
+        nu += 237s;
+        QCOMPARE(klok.laatste_minuut(), false);
+        nu += 1s;
+        QCOMPARE(klok.laatste_minuut(), true);
+        klok.zet_terug();
+        QCOMPARE(klok.loopt(), false);
+        QCOMPARE(klok.seconden_over(), 300);
+        for (const cls_klok::duur tot_om : {cls_klok::duur(300s), cls_klok::duur(20min)}) {
+            klok.start();
+            nu += tot_om - 1ms;
+            QCOMPARE(klok.seconden_over(), tot_om == 300s ? 1 : 0);
+            QCOMPARE(klok.meld_om(), tot_om != 300s);
+            nu += 1ms;
+            QCOMPARE(klok.meld_om(), tot_om == 300s);
+            QCOMPARE(klok.meld_om(), false);
+            klok.wissel();
+            nu += 1s;
+            QCOMPARE(klok.loopt(), false);
+            QCOMPARE(klok.seconden_over(), 0);
+            QCOMPARE(klok.laatste_minuut(), false);
+            klok.zet_terug();
+        }
+        klok.start();
+        klok.stel_in(10s);
+        QCOMPARE(klok.loopt(), false);
+        QCOMPARE(klok.seconden_over(), 10);
+        klok.stel_in(cls_klok::langste);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, klok.stel_in(9s));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, klok.stel_in(3600s));
+        QCOMPARE(klok.seconden_over(), 3599);
     }
 };
 

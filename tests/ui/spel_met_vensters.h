@@ -8,11 +8,13 @@
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
 #include "ui/klas/frm_klas.h"
+#include "ui/klok/rondeklok.h"
 
 #include <algorithm>
 #include <vector>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +27,9 @@
 // A whole program of its own for each test, made by the program's own wiring, with the game
 // started and the add-teams dialog open. Tests drive it through the widgets, by object name.
 struct spel_met_vensters {
-    cls_programma programma;
+    // The round timer's time source, which the test moves.
+    cls_klok::duur tijd{0};
+    cls_programma programma{[this] { return tijd; }};
     cls_tbl_speler& tbl_speler = programma.tbl_speler();
     cls_tbl_speelbord& tbl_speelbord = programma.tbl_speelbord();
     cls_status& status = programma.status();
@@ -65,6 +69,15 @@ struct spel_met_vensters {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void vooruit() { klik(op_bord("knp_vooruit")); }
+    // The board's menu entry that begins with this text.
+    QAction* menu(const QString& begin) const {
+        for (QAction* a : speelbord.actions()) {
+            if (a->text().startsWith(begin)) {
+                return a;
+            }
+        }
+        return nullptr;
+    }
     void achteruit() { klik(op_bord("knp_achteruit")); }
 
     // Types the names into the add-teams dialog's boxes (index = box number) and confirms.

@@ -2,6 +2,7 @@
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
+#include "ui/klok/frm_klok.h"
 #include "ui/lettertype.h"
 #include "ui/taal.h"
 #include "ui/venster.h"
@@ -22,12 +23,14 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QFontInfo>
 #include <QIcon>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
+#include <QTimeEdit>
 #include <QTranslator>
 
 namespace {
@@ -188,11 +191,14 @@ QStringList onvertaald(const QWidget& venster, const QStringList& namen) {
         }
 #endif
     }
-    static const QRegularExpression vertaald("\\[[^\\]]*\\]"), rest("[\\d\\s\\p{P}]");
+    static const QRegularExpression vertaald("\\[[^\\[\\]]*\\]"), rest("[\\d\\s\\p{P}]");
     QStringList over;
     for (qsizetype i = 0; i < teksten.size(); ++i) {
         QString tekst = teksten[i];
-        tekst.remove(vertaald);
+        // Inside out: a translated text may hold another, "[at most [5 minutes] left]".
+        while (tekst.contains(vertaald)) {
+            tekst.remove(vertaald);
+        }
         for (const QString& naam : namen) {
             tekst.remove(naam);
         }
@@ -426,7 +432,8 @@ private slots:
     }
 
     // The add-teams dialog: four name boxes, each beside its pawn, then the button; and its one
-    // chance: Escape does not close it. Names go in exactly as typed:
+    // chance: Escape does not close it; Enter in a name box adds the teams. Names go in exactly
+    // as typed:
     // blanks count, doubles count, only an empty box is no team, and a team keeps its box's
     // number and pawn. The board then shows one row per team, and round 1 has no round before
     // it: even the handler of "rewind", which is off, does nothing.
@@ -441,7 +448,11 @@ private slots:
         }
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
-        s.teams({{1, "Zelfde"}, {2, " "}, {4, "Zelfde"}});
+        for (const auto& [box, tekst] : {std::pair{1, "Zelfde"}, {4, "Zelfde"}, {2, " "}}) {
+            QTest::keyClicks(s.in<QLineEdit>(d, naam("tb_naam_speler", box)), tekst);
+        }
+        QTest::keyClick(s.in(d, "tb_naam_speler_2"), Qt::Key_Return);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s.speelbord.findChild<frm_voeg_speler_toe*>());
         QCOMPARE(s.tbl_speler.aantal_rijen(), 3);
         QCOMPARE(s.tbl_speler.rij(2)->speler_naam(), " ");
@@ -595,19 +606,12 @@ private slots:
     // said.
     void standen_volgen() {
         spel_met_vensters s;
-        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, { 4, "Delta" }});
+        s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, {4, "Delta"}});
         s.wissel(1, {1, 2});
         s.programma.toon_standen();
         QCOMPARE(standen_kloppen(s), QString());
-        const std::pair<int, std::vector<int>> zetten[] = {{2, { 3,
-                                                                 4 }},
-                                                           {1, { 2 }},
-                                                           {5, { 4,
-                                                                 1 }},
-                                                           {3, { 1 }},
-                                                           { 9,
-                                                             { 2,
-                                                               3 } }};
+        const std::pair<int, std::vector<int>> zetten[] = {
+            {2, {3, 4}}, {1, {2}}, {5, {4, 1}}, {3, {1}}, {9, {2, 3}}};
         for (const auto& [vak, rijen] : zetten) {
             s.wissel(vak, rijen);
             QCOMPARE(standen_kloppen(s), QString());
@@ -651,7 +655,7 @@ private slots:
         spel_met_vensters s;
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(!s.programma.standen());
-        s.teams({{1, "A"}, { 3, "C" }});
+        s.teams({{1, "A"}, {3, "C"}});
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(s.programma.standen());
         QWidget* standen = &s.programma.standen()->venster();
@@ -680,7 +684,8 @@ private slots:
             menu << a->text() + " " + a->shortcut().toString();
         }
         QCOMPARE(menu, (QStringList{"standings over the years Ctrl+H", "full screen F11",
-                                    "class view F5", "language "}));
+                                    "class view F5", "round timer... ", "start timer T",
+                                    "set timer back Shift+T", "mute chime ", "language "}));
         QCOMPARE(s.speelbord.contextMenuPolicy(), Qt::ActionsContextMenu);
         s.speelbord.actions().first()->trigger();
         QVERIFY(s.programma.standen());
@@ -718,7 +723,7 @@ private slots:
         }
         f5();
         QTRY_VERIFY(!s.programma.klas());
-        s.speelbord.actions().at(2)->trigger();
+        s.menu("class view")->trigger();
         klas = s.programma.klas();
         QVERIFY(klas);
         s.toets(klas, Qt::Key_Escape);
@@ -777,6 +782,13 @@ private slots:
         QList<QWidget*> vensters{&s.speelbord, s.wissel_open(2, {2})};
         s.programma.wissel_klas();
         vensters << s.programma.klas();
+        s.programma.klok().wissel();
+        for (QAction* a : s.speelbord.actions()) {
+            if (a->text().contains("round timer...")) {
+                a->trigger();
+            }
+        }
+        vensters << s.speelbord.findChild<frm_klok*>();
 #ifdef CORVANTA_STANDEN
         s.programma.toon_standen();
         vensters << &s.programma.standen()->venster();
@@ -908,8 +920,8 @@ private slots:
     }
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
-    // total stand at least 1/25 of the screen's height, the year's taller; every text fits its
-    // place; a long name is cut at its end.
+    // total stand at least 1/25 of the screen's height, the year's taller and the round timer's
+    // as tall; every text fits its place, 59:59 too; a long name is cut at its end.
     void klas_leesbaar() {
         spel_met_vensters s(QGuiApplication::screens().at(1));
         const QString lang = "Internationale Handelsmaatschappij";
@@ -917,6 +929,7 @@ private slots:
         for (int v = 1; v <= 9; ++v) {
             s.wissel(v, {1, 2, 3, 4});
         }
+        s.programma.klok().stel_in(cls_klok::langste);
         s.programma.wissel_klas();
         const frm_klas& klas = *s.programma.klas();
         QTRY_COMPARE(klas.size(), QSize(1920, 1080));
@@ -939,9 +952,135 @@ private slots:
               cijfers(s.in(klas, "lbl_marktaandeel_systeem_7")),
               cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
+        QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
+        QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
         const QString naam = s.in<QLabel>(klas, "lbl_naam_speler_1")->text();
         QVERIFY2(naam.endsWith(QChar(0x2026)), qPrintable(naam));
         QVERIFY2(lang.startsWith(naam.chopped(1)), qPrintable(naam));
+    }
+
+    // The round timer from the board: T starts it and pauses it, also through the menu, whose
+    // entry says which; a T typed into a name box is a letter of the name; Shift+T and "forward"
+    // stop it at the full time. It shows beside the year only once it has been used, and a
+    // screen reader hears whole minutes while it runs, the exact time while it stands.
+    void klok_bedienen() {
+        using namespace std::chrono_literals;
+        spel_met_vensters s;
+        s.teams({{1, "Een"}, {2, "Twee"}});
+        auto* klok = s.op_bord<QLabel>("lbl_klok");
+        QVERIFY(!s.getoond("lbl_klok"));
+        s.toets(&s.speelbord, Qt::Key_T);
+        QVERIFY(s.getoond("lbl_klok"));
+        QCOMPARE(s.menu("pause timer")->shortcut(), QKeySequence(Qt::Key_T));
+        s.tijd += 61500ms;
+        s.programma.klok().kijk();
+        QCOMPARE(klok->text(), "3:59");
+        QCOMPARE(klok->accessibleName(), "round timer running, at most 4 minutes left");
+        s.menu("pause timer")->trigger();
+        QCOMPARE(klok->accessibleName(), "round timer, 3 minutes 59 seconds left");
+        QTest::keyClicks(s.op_bord("tb_naam_speler_1"), "T");
+        QCOMPARE(s.tbl_speler.rij(1)->speler_naam(), "TEen");
+        QVERIFY(s.menu("start timer"));
+        s.tijd += 10s;
+        QTest::keyClick(&s.speelbord, Qt::Key_T);
+        s.tijd += 1s;
+        s.programma.klok().kijk();
+        QCOMPARE(klok->text(), "3:58");
+        QTest::keyClick(&s.speelbord, Qt::Key_T, Qt::ShiftModifier);
+        QCOMPARE(klok->text(), "5:00");
+        QVERIFY(!s.programma.klok().klok().loopt());
+        QTest::keyClick(&s.speelbord, Qt::Key_T);
+        s.tijd += 2s;
+        s.vooruit();
+        QCOMPARE(klok->text(), "5:00");
+        QVERIFY(!s.programma.klok().klok().loopt());
+        s.menu("mute chime")->trigger();
+        QVERIFY(s.programma.klok().gedempt());
+    }
+
+    // "round timer..." opens frm_klok at the clock's time, 5:00 at first, from 0:10 to 59:59.
+    // Enter sets the clock to the time typed, Escape leaves it.
+    void klok_instellen() {
+        spel_met_vensters s;
+        s.teams({{1, "Een"}});
+        const auto open = [&s] {
+            s.menu("round timer...")->trigger();
+            auto* d = s.speelbord.findChild<QDialog*>("frm_klok");
+            return std::pair{d, d->findChild<QTimeEdit*>("tb_klok_tijd")};
+        };
+        auto [d, tijd] = open();
+        QCOMPARE(tijd->time(), QTime(0, 5, 0));
+        tijd->setTime(QTime(0, 0, 5));
+        QCOMPARE(tijd->time(), QTime(0, 0, 10));
+        tijd->setTime(QTime(1, 0, 0));
+        QCOMPARE(tijd->time(), QTime(0, 59, 59));
+        s.toets(d, Qt::Key_Down);
+        QCOMPARE(d->focusWidget(), tijd);
+        QTest::keyClick(tijd, Qt::Key_Down);
+        QTest::keyClick(tijd, Qt::Key_Enter);
+        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
+        QCOMPARE(s.op_bord<QLabel>("lbl_klok")->text(), "58:59");
+        QVERIFY(s.getoond("lbl_klok"));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        std::tie(d, tijd) = open();
+        QCOMPARE(tijd->time(), QTime(0, 58, 59));
+        tijd->setTime(QTime(0, 1, 0));
+        s.toets(d, Qt::Key_Escape);
+        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
+    }
+
+    // The class view shows the board's time, large: in the last minute both clocks turn bold,
+    // the class view's light on dark; at 0:00 the class view says "time's up" and a screen
+    // reader hears so from the board. T then starts nothing.
+    void klok_loopt_af() {
+        using namespace std::chrono_literals;
+        spel_met_vensters s;
+        s.teams({{1, "Een"}});
+        s.programma.wissel_klas();
+        frm_klas& klas = *s.programma.klas();
+        auto* bord = s.op_bord<QLabel>("lbl_klok");
+        auto* groot = s.in<QLabel>(klas, "lbl_klok");
+        s.programma.klok().stel_in(70s);
+        s.programma.klok().wissel();
+        QCOMPARE(s.klas_anders_dan_bord(), QString());
+        QCOMPARE(groot->text(), "1:10");
+        QCOMPARE(bord->font().bold(), false);
+        s.tijd += 10s;
+        s.programma.klok().kijk();
+        QCOMPARE(bord->accessibleName(), "round timer running, last minute");
+        QCOMPARE(bord->font().bold(), true);
+        QCOMPARE(groot->font().bold(), true);
+        QCOMPARE_LT(qGray(groot->palette().color(QPalette::Window).rgb()), 64);
+        s.tijd += 60s;
+        s.programma.klok().kijk();
+        QCOMPARE(s.klas_anders_dan_bord(), QString());
+        QCOMPARE(bord->text(), "0:00");
+        QCOMPARE(s.in<QLabel>(klas, "lbl_klok_text")->text(), "time's up");
+        QCOMPARE(bord->accessibleName(), "round timer, time's up");
+        QTest::keyClick(&s.speelbord, Qt::Key_T);
+        QVERIFY(!s.programma.klok().klok().loopt());
+    }
+
+    // A stopped clock costs nothing: while it runs a timer wakes the program, once paused no
+    // timer event arrives at all.
+    void klok_in_rust() {
+        spel_met_vensters s;
+        s.teams({{1, "Een"}});
+        struct teller : QObject {
+            int tikken = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                tikken += e->type() == QEvent::Timer ? 1 : 0;
+                return false;
+            }
+        } t;
+        QApplication::instance()->installEventFilter(&t);
+        s.programma.klok().wissel();
+        QTest::qWait(1100);
+        QCOMPARE_GT(t.tikken, 0);
+        s.programma.klok().wissel();
+        t.tikken = 0;
+        QTest::qWait(1100);
+        QCOMPARE(t.tikken, 0);
     }
 
 #ifdef CORVANTA_STANDEN

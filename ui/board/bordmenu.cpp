@@ -2,6 +2,8 @@
 
 #include "services/cls_applicatie.h"
 #include "ui/board/frm_speelbord.h"
+#include "ui/klok/frm_klok.h"
+#include "ui/klok/rondeklok.h"
 #include "ui/taal.h"
 #include "ui/venster.h"
 
@@ -70,6 +72,9 @@ void bordmenu::vertaal() {
         handeling->setText(tr(tekst));
     }
     m_talen->setTitle(tr("language", "menu of the languages the program speaks"));
+    if (m_klok_tekst) {
+        m_klok_tekst();
+    }
 }
 
 bool bordmenu::event(QEvent* gebeurtenis) {
@@ -77,4 +82,41 @@ bool bordmenu::event(QEvent* gebeurtenis) {
         cls_applicatie::bewaakt([this] { vertaal(); });
     }
     return QObject::event(gebeurtenis);
+}
+
+void bordmenu::voeg_klok_toe(rondeklok& klok) {
+    klok_handeling(QT_TR_NOOP("round timer..."), {}, [this, &klok] {
+        if (!m_frm_klok) {
+            m_frm_klok = new frm_klok(klok, m_bord.schaal(), &m_bord);
+        }
+        m_frm_klok->show();
+        m_frm_klok->raise();
+        m_frm_klok->activateWindow();
+    });
+    QAction* start = klok_handeling(nullptr, Qt::Key_T, [&klok] { klok.wissel(); });
+    m_klok_tekst = [start, &klok] {
+        start->setText(klok.klok().loopt() ? tr("pause timer") : tr("start timer"));
+    };
+    m_klok_tekst();
+    connect(&klok, &rondeklok::veranderd, start, m_klok_tekst);
+    klok_handeling(QT_TR_NOOP("set timer back"), QKeySequence(Qt::SHIFT | Qt::Key_T),
+                   [&klok] { klok.zet_terug(); });
+    QAction* stil = klok_handeling(QT_TR_NOOP("mute chime"), {}, {});
+    stil->setCheckable(true);
+    connect(stil, &QAction::toggled, &klok, &rondeklok::demp);
+}
+
+// Before the languages, which stay last.
+QAction* bordmenu::klok_handeling(const char* tekst, QKeySequence toets,
+                                  std::function<void()> doe) {
+    auto* handeling = new QAction(tekst ? tr(tekst) : QString(), &m_bord);
+    handeling->setShortcut(toets);
+    if (doe) {
+        connect(handeling, &QAction::triggered, this, bewaak(std::move(doe)));
+    }
+    m_bord.insertAction(m_talen->menuAction(), handeling);
+    if (tekst) {
+        m_teksten.emplace_back(handeling, tekst);
+    }
+    return handeling;
 }

@@ -4,10 +4,13 @@
 #include <vector>
 
 #include <QObject>
+#include <QPointer>
 
 class QAction;
 class QMenu;
+class frm_klok;
 class frm_speelbord;
+class rondeklok;
 
 // The board's keys and its context menu, beside its own controls, which stay as designed: the
 // right mouse button anywhere on the board, a name box aside, offers the standings over the
@@ -26,6 +29,10 @@ public:
 
     bordmenu(frm_speelbord& bord, handelingen doe);
 
+    // The round timer's entries: "round timer..." sets it, T starts and pauses it, Shift+T sets
+    // it back, and the chime can be muted. A T typed into a name box stays a letter of the name.
+    void voeg_klok_toe(rondeklok& klok);
+
 protected:
     // The board passes LanguageChange on to its children, this menu among them.
     bool event(QEvent* gebeurtenis) override;
@@ -34,8 +41,13 @@ private:
     QAction* voeg_toe(const char* tekst, QKeySequence toets, std::function<void()> doe);
     void vertaal();
 
+    QAction* klok_handeling(const char* tekst, QKeySequence toets, std::function<void()> doe);
+
     frm_speelbord& m_bord;
     // Each entry with its English text, to translate again.
     std::vector<std::pair<QAction*, const char*>> m_teksten;
     QMenu* m_talen;
+    QPointer<frm_klok> m_frm_klok;
+    // Sets the start entry's text to what T will do now.
+    std::function<void()> m_klok_tekst;
 };

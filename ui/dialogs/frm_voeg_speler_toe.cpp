@@ -47,6 +47,12 @@ frm_voeg_speler_toe::frm_voeg_speler_toe(cls_cpt_ui& cpt_ui, frm_pion& pion, dou
         setTabOrder(m_tb_naam_speler[i], m_tb_naam_speler[i + 1]);
     }
     setTabOrder(m_tb_naam_speler[4], knop);
+    // Enter in a name box answers as the button does: the names are typed, the hand is on the
+    // keyboard.
+    for (std::size_t i = 1; i <= 4; ++i) {
+        connect(m_tb_naam_speler[i], &QLineEdit::returnPressed, this,
+                bewaak([this] { knp_voeg_speler_toe_Click(); }));
+    }
     m_tb_naam_speler[1]->setFocus();
 
     m_indeling.pas_toe(schaal);
