@@ -101,7 +101,10 @@ for dpi in 120 144; do
     wineserver -w
     registry voor
     touch "$work/moment"
-    (cd "$installed" && wine ./corvanta.exe >"$work/out" 2>&1) &
+    # In Dutch at 150 %, in the screenshot.
+    taal=en
+    [ "$dpi" = 120 ] || taal=nl
+    (cd "$installed" && wine ./corvanta.exe --language $taal >"$work/out" 2>&1) &
     programma=$!
     bord=""
     for _ in $(seq 300); do
