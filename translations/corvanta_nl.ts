@@ -200,6 +200,15 @@
         <source>yellow star</source>
         <translation>gele ster</translation>
     </message>
+    <message>
+        <source>pawns</source>
+        <comment>title of a window that is never shown: it holds the pawn pictures</comment>
+        <translation>pionnen</translation>
+    </message>
+    <message>
+        <source>pawn %1, %2</source>
+        <translation>pion %1, %2</translation>
+    </message>
 </context>
 <context>
     <name>frm_speelbord</name>

@@ -31,7 +31,8 @@ const char* const beschrijvingen[] = {
 
 frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
     setObjectName("frm_pion");
-    setWindowTitle("pion");
+    setWindowTitle(
+        tr("pawns", "title of a window that is never shown: it holds the pawn pictures"));
     setWindowIcon(programma_icoon());
     for (int n = 1; n <= aantal_pionnen; ++n) {
         // Read as BMP by Qt's own reader: left to detect the format, Qt would first load every
@@ -45,7 +46,7 @@ frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
         }
         auto* label = new QLabel(this);
         label->setObjectName(QString("im_pion_%1").arg(n));
-        label->setAccessibleName(QString("pawn %1, %2").arg(n).arg(beschrijving(n)));
+        label->setAccessibleName(tr("pawn %1, %2").arg(n).arg(beschrijving(n)));
         label->setPixmap(plaatje);
         label->setGeometry(((n - 1) % 4) * (pion_maat + 4), ((n - 1) / 4) * (pion_maat + 4),
                            pion_maat, pion_maat);
