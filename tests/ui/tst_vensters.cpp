@@ -327,6 +327,7 @@ private slots:
         QCOMPARE(te_smal.join(", "), QString());
         QCOMPARE(niet_geschaald.join(", "), QString());
         QCOMPARE(anders.join(", "), QString());
+        QCOMPARE(s.op_bord("tb_naam_speler_1")->isVisibleTo(&s.speelbord), false);
         QCOMPARE(s.op_bord("knp_achteruit")->isEnabled(), false);
     }
 
