@@ -69,10 +69,10 @@ struct spel_met_vensters {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     void vooruit() { klik(op_bord("knp_vooruit")); }
-    // The board's menu entry that begins with this text.
-    QAction* menu(const QString& begin) const {
+    // The board's menu entry that says this, also within a translation's brackets.
+    QAction* menu(const QString& tekst) const {
         for (QAction* a : speelbord.actions()) {
-            if (a->text().startsWith(begin)) {
+            if (a->text().contains(tekst)) {
                 return a;
             }
         }

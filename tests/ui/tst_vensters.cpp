@@ -16,19 +16,15 @@
 #include <QValueAxis>
 #endif
 
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include <QAccessible>
-#include <QAction>
 #include <QClipboard>
-#include <QDialog>
 #include <QFontInfo>
-#include <QIcon>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTimeEdit>
 #include <QTranslator>
@@ -41,24 +37,6 @@ QString naam(const char* array, int index) {
 
 bool pion_is(const spel_met_vensters& s, const QString& naam, int n) {
     return s.op_bord<QLabel>(naam)->pixmap().toImage() == s.pion.im_pion(n).toImage();
-}
-
-// The names of the n controls that Tab visits, from the one with the focus on.
-QStringList tab_rij(QWidget* vanaf, qsizetype n) {
-    QStringList gelopen;
-    for (QWidget* c = vanaf; gelopen.size() < n; c = c->nextInFocusChain()) {
-        if (c->focusPolicy() & Qt::TabFocus) {
-            gelopen << c->objectName();
-        }
-    }
-    return gelopen;
-}
-
-// The board's controls: the window's direct children that are no windows themselves.
-QList<QWidget*> controls(const frm_speelbord& bord) {
-    QList<QWidget*> alle = bord.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    alle.removeIf([](const QWidget* c) { return c->isWindow(); });
-    return alle;
 }
 
 // The square a control belongs to, 0 for the scoreboard.
@@ -100,21 +78,23 @@ int rasterlijnen(const QImage& beeld, int x) {
 }
 
 #ifdef CORVANTA_STANDEN
-// The standings' lines by team row, once the chart has caught up with the game.
-QList<QLineSeries*> lijnen(spel_met_vensters& s) {
+// The standings' chart, once it has caught up with the game.
+QChart* grafiek(spel_met_vensters& s) {
     QApplication::processEvents();
+    return s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen")->chart();
+}
+
+// Its lines by team row.
+QList<QLineSeries*> lijnen(spel_met_vensters& s) {
     QList<QLineSeries*> per_rij{nullptr};
-    auto* grafiek = s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen");
-    for (QAbstractSeries* lijn : grafiek->chart()->series()) {
+    for (QAbstractSeries* lijn : grafiek(s)->series()) {
         per_rij.append(qobject_cast<QLineSeries*>(lijn));
     }
     return per_rij;
 }
 
 QValueAxis* as(spel_met_vensters& s, Qt::Orientation richting) {
-    QApplication::processEvents();
-    auto* grafiek = s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen");
-    return qobject_cast<QValueAxis*>(grafiek->chart()->axes(richting).first());
+    return qobject_cast<QValueAxis*>(grafiek(s)->axes(richting).first());
 }
 
 // Every line has a point per year: the team's total on that year's board, in percent; the
@@ -154,23 +134,33 @@ public:
 };
 
 // A language for one test; English again after it, however it ends.
-struct in_taal {
-    explicit in_taal(const char* code) {
-        taal::zet(code);
-        QApplication::processEvents();
-    }
-    ~in_taal() {
-        taal::zet("en");
-        QApplication::processEvents();
-    }
-};
+auto in_taal(const char* code) {
+    taal::zet(code);
+    return qScopeGuard([] { taal::zet("en"); });
+}
 
 // Every text a window shows or says that does not come from a translation: what is left of it
 // once the bracketed parts, the typed names and the numbers are taken out.
 QStringList onvertaald(const QWidget& venster, const QStringList& namen) {
-    QStringList teksten{venster.windowTitle(), venster.accessibleName(),
-                        venster.accessibleDescription()};
-    QStringList van{venster.objectName(), "", ""};
+    static const QRegularExpression vertaald("\\[[^\\[\\]]*\\]"), rest("[\\d\\s\\p{P}]");
+    QStringList over;
+    const auto kijk = [&](const QWidget* c, const QStringList& teksten) {
+        for (const QString& heel : teksten) {
+            QString tekst = heel;
+            // Inside out: a translated text may hold another, "[at most [5 minutes] left]".
+            while (tekst.contains(vertaald)) {
+                tekst.remove(vertaald);
+            }
+            for (const QString& naam : namen) {
+                tekst.remove(naam);
+            }
+            if (!tekst.remove(rest).isEmpty()) {
+                over << c->objectName() + ": " + heel;
+            }
+        }
+    };
+    kijk(&venster,
+         {venster.windowTitle(), venster.accessibleName(), venster.accessibleDescription()});
     for (const QWidget* c : venster.findChildren<QWidget*>()) {
         if (c->isWindow() || !c->isVisibleTo(&venster)) {
             continue;
@@ -178,33 +168,16 @@ QStringList onvertaald(const QWidget& venster, const QStringList& namen) {
         // A text box holds what was typed or a number.
         const QString tekst =
             qobject_cast<const QLineEdit*>(c) ? "" : c->property("text").toString();
-        teksten << tekst << c->accessibleName() << c->accessibleDescription();
-        van << c->objectName() << c->objectName() << c->objectName();
+        kijk(c, {tekst, c->accessibleName(), c->accessibleDescription()});
 #ifdef CORVANTA_STANDEN
         if (auto* view = qobject_cast<const QChartView*>(c)) {
-            teksten << view->chart()->title();
+            QStringList titels{view->chart()->title()};
             for (QAbstractAxis* as : view->chart()->axes()) {
-                teksten << as->titleText();
-                van << c->objectName();
+                titels << as->titleText();
             }
-            van << c->objectName();
+            kijk(c, titels);
         }
 #endif
-    }
-    static const QRegularExpression vertaald("\\[[^\\[\\]]*\\]"), rest("[\\d\\s\\p{P}]");
-    QStringList over;
-    for (qsizetype i = 0; i < teksten.size(); ++i) {
-        QString tekst = teksten[i];
-        // Inside out: a translated text may hold another, "[at most [5 minutes] left]".
-        while (tekst.contains(vertaald)) {
-            tekst.remove(vertaald);
-        }
-        for (const QString& naam : namen) {
-            tekst.remove(naam);
-        }
-        if (!tekst.remove(rest).isEmpty()) {
-            over << van[i] + ": " + teksten[i];
-        }
     }
     return over;
 }
@@ -309,7 +282,10 @@ private slots:
         QCOMPARE_LE((bord.center() - s.speelbord.rect().center()).manhattanLength(), 1);
 
         QStringList buiten, overlap, te_smal, niet_geschaald, anders;
-        const QList<QWidget*> alle = controls(s.speelbord);
+        // The board's controls: its direct children that are no windows themselves.
+        QList<QWidget*> alle =
+            s.speelbord.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        alle.removeIf([](const QWidget* c) { return c->isWindow(); });
         for (QWidget* c : alle) {
             const QString n = c->objectName();
             const QRect g = c->geometry();
@@ -352,7 +328,6 @@ private slots:
         QCOMPARE(niet_geschaald.join(", "), QString());
         QCOMPARE(anders.join(", "), QString());
         QCOMPARE(s.op_bord("tb_naam_speler_1")->isVisibleTo(&s.speelbord), false);
-        QCOMPARE(s.op_bord("im_pion_speler_4")->isVisibleTo(&s.speelbord), false);
         QCOMPARE(s.op_bord("knp_achteruit")->isEnabled(), false);
     }
 
@@ -389,8 +364,6 @@ private slots:
         s.wissel(5, {4, 2});
         s.wissel(3, {1, 2, 3, 4});
         s.vooruit();
-        QVERIFY(s.op_bord("knp_achteruit")->isEnabled());
-        QCOMPARE(s.op_bord<QLabel>("lbl_ronde_nummer")->text(), "2");
         // Totals 14/45, 13/18, 29/15 and 13/18: teams 2 and 4 tie and keep their row order.
         QCOMPARE(s.speelbord.inverse_volgorde(), (cls_subcpt_ui::per_team_int{0, 3, 2, 4, 1}));
         QCOMPARE(s.tekst("tb_naam_speler_1"), "team 3");
@@ -428,7 +401,14 @@ private slots:
                 verwacht << naam("tb_marktaandeel_systeem", i);
             }
         }
-        QCOMPARE(tab_rij(s.speelbord.focusWidget(), verwacht.size()), verwacht);
+        QStringList gelopen;
+        for (QWidget* c = s.speelbord.focusWidget(); gelopen.size() < verwacht.size();
+             c = c->nextInFocusChain()) {
+            if (c->focusPolicy() & Qt::TabFocus) {
+                gelopen << c->objectName();
+            }
+        }
+        QCOMPARE(gelopen, verwacht);
     }
 
     // The add-teams dialog: four name boxes, each beside its pawn, then the button; and its one
@@ -440,7 +420,6 @@ private slots:
     void teams_invoeren() {
         spel_met_vensters s;
         frm_voeg_speler_toe& d = s.cpt_ui.voeg_speler_toe();
-        QCOMPARE(d.windowTitle(), "teams");
         QCOMPARE(d.size(), QSize(123, 177));
         for (int i = 1; i <= 4; ++i) {
             QCOMPARE(s.in<pion_plaatje>(d, naam("im_pion", i))->pixmap().cacheKey(),
@@ -479,7 +458,6 @@ private slots:
         auto pion = [&](const char* kolom, int rij) {
             return s.in<pion_plaatje>(*d, naam(kolom, rij));
         };
-        QCOMPARE(d->windowTitle(), "systems");
         QCOMPARE(d->size(), QSize(137, 185));
         QCOMPARE(d->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
         QCOMPARE(s.in<QLabel>(*d, "lbl_gebied")->text(), "segment 5");
@@ -510,8 +488,6 @@ private slots:
         QVERIFY(s.cel_aanwezig(5, 3));
         for (bool escape : {true, false}) {
             d = s.open_vak(5);
-            QVERIFY(!pion("im_pion_geselecteerd", 1)->isHidden());
-            QVERIFY(!pion("im_pion", 1)->isEnabled());
             s.klik(pion("im_pion_geselecteerd", 1));
             escape ? s.toets(d, Qt::Key_Escape) : (void)d->close();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -659,13 +635,11 @@ private slots:
         s.toets(&s.speelbord, Qt::Key_H, Qt::ControlModifier);
         QVERIFY(s.programma.standen());
         QWidget* standen = &s.programma.standen()->venster();
-        QCOMPARE(standen->windowTitle(), "standings");
         QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
         // The grid line of 50 % runs across the plot, at the height the axis gives 50.
-        auto* grafiek = standen->findChild<QChartView*>("grafiek_standen");
-        const QImage beeld = grafiek->grab().toImage();
-        const int x = qRound(grafiek->chart()->plotArea().center().x());
-        const auto y = static_cast<int>(grafiek->chart()->mapToPosition({1, 50}, lijnen(s)[1]).y());
+        const QImage beeld = standen->findChild<QChartView*>("grafiek_standen")->grab().toImage();
+        const int x = qRound(grafiek(s)->plotArea().center().x());
+        const auto y = static_cast<int>(grafiek(s)->mapToPosition({1, 50}, lijnen(s)[1]).y());
         QCOMPARE(beeld.pixelColor(x, y), QColor(0xE2, 0xE2, 0xE2));
         QCOMPARE(beeld.pixelColor(x, y + 3), QColor(Qt::white));
         QApplication::clipboard()->clear();
@@ -712,7 +686,6 @@ private slots:
         f5();
         frm_klas* klas = s.programma.klas();
         QVERIFY(klas);
-        QCOMPARE(klas->windowTitle(), "class view");
         QScreen* projector = QGuiApplication::screens().at(0);
         QTRY_COMPARE(klas->geometry(), projector->geometry());
         QVERIFY(klas->isFullScreen());
@@ -783,11 +756,7 @@ private slots:
         s.programma.wissel_klas();
         vensters << s.programma.klas();
         s.programma.klok().wissel();
-        for (QAction* a : s.speelbord.actions()) {
-            if (a->text().contains("round timer...")) {
-                a->trigger();
-            }
-        }
+        s.menu("round timer...")->trigger();
         vensters << s.speelbord.findChild<frm_klok*>();
 #ifdef CORVANTA_STANDEN
         s.programma.toon_standen();
@@ -801,13 +770,9 @@ private slots:
                 QCOMPARE(onvertaald(*venster, namen).join("; "), QString());
             }
         }
-        QStringList menu;
         for (QAction* a : s.speelbord.actions()) {
-            if (!a->text().startsWith("[")) {
-                menu << a->text();
-            }
+            QVERIFY2(a->text().startsWith("["), qPrintable(a->text()));
         }
-        QCOMPARE(menu.join(", "), QString());
         modale_vragen vragen;
         vragen.antwoord("[Cancel~~~]");
         QVERIFY(!s.speelbord.close());
@@ -827,26 +792,23 @@ private slots:
     }
     void nederlands_past() {
         QFETCH(double, schaal);
-        in_taal nl("nl");
+        const auto nl = in_taal("nl");
         spel_met_vensters s;
         s.speelbord.resize(QSize(1016, 745) * schaal);
         frm_voeg_speler_toe teams(s.cpt_ui, s.pion, s.speelbord.schaal());
         QCOMPARE(afgekapt(teams).join(", "), QString());
         s.teams({{1, "Rood"}, {2, "Groen"}});
-        QCOMPARE(s.speelbord.schaal(), schaal);
         frm_voeg_systeem_toe* systemen = s.wissel_open(5, {1});
         QCOMPARE(afgekapt(*systemen).join(", "), QString());
         QCOMPARE(afgekapt(s.speelbord).join(", "), QString());
-        QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
         QCOMPARE(s.op_bord<QPushButton>("knp_voeg_systeem_toe_5")->text(), "systemen plaatsen");
-        QCOMPARE(s.in<QLabel>(*systemen, "lbl_gebied")->text(), "segment 5");
         QCOMPARE(s.in<QPushButton>(teams, "knp_voeg_speler_toe")->text(), "teams toevoegen");
     }
 
     // Switching live, from Dutch to English and back, keeps the game, the names half typed in
     // the add-teams dialog and the focus; every open window changes at once, the class view too.
     void live_wisselen() {
-        in_taal nl("nl");
+        const auto nl = in_taal("nl");
         spel_met_vensters s;
         frm_voeg_speler_toe& teams = s.cpt_ui.voeg_speler_toe();
         auto* vak = s.in<QLineEdit>(teams, "tb_naam_speler_2");
@@ -854,7 +816,6 @@ private slots:
         vak->setFocus();
         taal::zet("en");
         QApplication::processEvents();
-        QCOMPARE(teams.windowTitle(), "teams");
         QCOMPARE(s.in<QPushButton>(teams, "knp_voeg_speler_toe")->text(), "add teams");
         QCOMPARE(vak->text(), "Gro");
         QCOMPARE(teams.focusWidget(), vak);
@@ -948,9 +909,6 @@ private slots:
         }
         QCOMPARE(te_klein.join(", "), QString());
         QCOMPARE(te_smal.join(", "), QString());
-        qInfo("digits %d px tall in a share, %d in the year, on a screen 1080 high",
-              cijfers(s.in(klas, "lbl_marktaandeel_systeem_7")),
-              cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
         QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
@@ -971,7 +929,6 @@ private slots:
         QVERIFY(!s.getoond("lbl_klok"));
         s.toets(&s.speelbord, Qt::Key_T);
         QVERIFY(s.getoond("lbl_klok"));
-        QCOMPARE(s.menu("pause timer")->shortcut(), QKeySequence(Qt::Key_T));
         s.tijd += 61500ms;
         s.programma.klok().kijk();
         QCOMPARE(klok->text(), "3:59");
@@ -988,7 +945,6 @@ private slots:
         QCOMPARE(klok->text(), "3:58");
         QTest::keyClick(&s.speelbord, Qt::Key_T, Qt::ShiftModifier);
         QCOMPARE(klok->text(), "5:00");
-        QVERIFY(!s.programma.klok().klok().loopt());
         QTest::keyClick(&s.speelbord, Qt::Key_T);
         s.tijd += 2s;
         s.vooruit();
@@ -1005,7 +961,7 @@ private slots:
         s.teams({{1, "Een"}});
         const auto open = [&s] {
             s.menu("round timer...")->trigger();
-            auto* d = s.speelbord.findChild<QDialog*>("frm_klok");
+            auto* d = s.speelbord.findChild<frm_klok*>();
             return std::pair{d, d->findChild<QTimeEdit*>("tb_klok_tijd")};
         };
         auto [d, tijd] = open();
@@ -1043,7 +999,6 @@ private slots:
         s.programma.klok().stel_in(70s);
         s.programma.klok().wissel();
         QCOMPARE(s.klas_anders_dan_bord(), QString());
-        QCOMPARE(groot->text(), "1:10");
         QCOMPARE(bord->font().bold(), false);
         s.tijd += 10s;
         s.programma.klok().kijk();
