@@ -441,6 +441,7 @@ private slots:
         QCOMPARE(derde.pion_nummer(), 13);
         QVERIFY(s.getoond("tb_naam_speler_3"));
         QVERIFY(!s.getoond("im_pion_speler_4"));
+        QVERIFY(!s.getoond("tb_marktaandeel_speler_4"));
         s.speelbord.knp_achteruit_Click();
         QCOMPARE(s.status.ronde(), 1);
         QCOMPARE(s.tbl_speelbord.aantal_rijen(), 1);
