@@ -40,7 +40,9 @@ constexpr QPoint rij(int r) {
 }
 
 // Points at 1920 x 1080: a share's or total's digits stand 46 pixels tall, over 1/25 of the
-// height; the year's and the round timer's twice that.
+// height; the year's and the round timer's twice that. Every number is drawn from pictures of
+// its digits: a press changes up to 27 of them, and laying out their text anew each time made
+// the press with the class view open two thirds slower than without it.
 constexpr double jaar = 96, cijfer = 48, naam = 40, kop = 36;
 
 // clang-format off
@@ -52,11 +54,11 @@ constexpr std::array tabel{
     ontwerp{"lbl_klok",                 soort::getal,   px(310, 100, 330, 140),   jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
     ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
-    ontwerp{"lbl_marktaandeel_speler",  soort::label,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
+    ontwerp{"lbl_marktaandeel_speler",  soort::getal,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
     ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            QT_TRANSLATE_NOOP("frm_klas", "frame of square %1"), 1, 9, vak},
     ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          QT_TRANSLATE_NOOP("frm_klas", "number of square %1"), 1, 9, vak},
     ontwerp{"im_nieuw",                 soort::plaatje, px(696, 154, 56, 56),     0,      "",            "", 4, 39, slot},
-    ontwerp{"lbl_marktaandeel_systeem", soort::label,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot},
+    ontwerp{"lbl_marktaandeel_systeem", soort::getal,   px(762, 125, 112, 115),   cijfer, "",            "", 4, 39, slot},
 };
 // clang-format on
 
