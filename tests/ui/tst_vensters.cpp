@@ -883,8 +883,16 @@ private slots:
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
     // total stand at least 1/25 of the screen's height, the year's taller and the round timer's
-    // as tall; every text fits its place, 59:59 too; a long name is cut at its end.
+    // as tall; every text fits its place, in either language, 59:59 too; a long name is cut at
+    // its end.
+    void klas_leesbaar_data() {
+        QTest::addColumn<QString>("taal");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Dutch") << "nl";
+    }
     void klas_leesbaar() {
+        QFETCH(QString, taal);
+        const auto gekozen = in_taal(qPrintable(taal));
         spel_met_vensters s(QGuiApplication::screens().at(1));
         const QString lang = "Internationale Handelsmaatschappij";
         s.teams({{1, lang}, {2, "B"}, {3, "C"}, {4, "D"}});
