@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <malloc.h>
 #include <memory>
 #include <stdexcept>
@@ -315,34 +316,48 @@ void standen_figuren(spel& dicht) {
     figuur("forward_press_ratio_standings_open_to_closed", met_ms / zonder_ms, "x");
 }
 
-// A forward press at round 2 with the class view full screen at 1920 x 1080, 200 times in turns
-// with the same press in a game without it; before each, untimed, team 1 comes to square 1 or
-// leaves it, so that the press changes what both show.
-void klas_figuren() {
+// Two games at round 2, the first with its class view full screen at 1920 x 1080.
+struct met_en_zonder_klas {
     spel met, zonder;
-    met.vooruit_tot(2);
-    zonder.vooruit_tot(2);
-    met.programma.wissel_klas();
-    met.programma.klas()->setWindowState(Qt::WindowFullScreen);
-    QApplication::processEvents();
-    if (met.programma.klas()->size() != QSize(1920, 1080)) {
-        throw std::logic_error("the class view did not fill the 1920 x 1080 screen");
-    }
-    verfteller m(met), z(zonder);
-    std::vector<double> open, dicht;
-    for (int i = 0; i < 200; ++i) {
-        for (spel* s : {&met, &zonder}) {
-            s->wissel(1, 1);
-            s->verf_af();
+    met_en_zonder_klas() {
+        met.vooruit_tot(2);
+        zonder.vooruit_tot(2);
+        met.programma.wissel_klas();
+        met.programma.klas()->setWindowState(Qt::WindowFullScreen);
+        QApplication::processEvents();
+        if (met.programma.klas()->size() != QSize(1920, 1080)) {
+            throw std::logic_error("the class view did not fill the 1920 x 1080 screen");
         }
-        dicht.push_back(zonder.druk("knp_vooruit"));
-        zonder.druk("knp_achteruit");
-        open.push_back(met.druk("knp_vooruit"));
-        met.druk("knp_achteruit");
     }
-    const double open_ms = mediaan(open) * 1e3;
-    figuur("forward_press_class_view_full_screen", open_ms, "ms");
-    figuur("forward_press_ratio_class_view_open_to_closed", open_ms / (mediaan(dicht) * 1e3), "x");
+
+    // A forward press in each game, 200 times in turns; before each, untimed, team 1 comes to
+    // square 1 or leaves it, so that the press changes what both show, and voor() runs. Returns
+    // the median press with the class view in ms, and its ratio to the press without.
+    std::pair<double, double> druk_vooruit(const std::function<void()>& voor) {
+        verfteller m(met), z(zonder);
+        std::vector<double> open, dicht;
+        for (int i = 0; i < 200; ++i) {
+            for (spel* s : {&met, &zonder}) {
+                s->wissel(1, 1);
+                s->verf_af();
+            }
+            voor();
+            dicht.push_back(zonder.druk("knp_vooruit"));
+            zonder.druk("knp_achteruit");
+            open.push_back(met.druk("knp_vooruit"));
+            met.druk("knp_achteruit");
+        }
+        return {mediaan(open) * 1e3, mediaan(open) / mediaan(dicht)};
+    }
+};
+
+// A forward press at round 2 with the class view full screen, against the same press in a game
+// without it.
+void klas_figuren() {
+    met_en_zonder_klas spellen;
+    const auto [ms, verhouding] = spellen.druk_vooruit([] {});
+    figuur("forward_press_class_view_full_screen", ms, "ms");
+    figuur("forward_press_ratio_class_view_open_to_closed", verhouding, "x");
 }
 
 // The round timer: a forward press at round 2 with the clock running and the class view full
@@ -351,37 +366,19 @@ void klas_figuren() {
 // second's update of the board's and the class view's clocks, both windows full screen at
 // 1920 x 1080, 200 times.
 void klok_figuren() {
-    spel met, zonder;
-    met.vooruit_tot(2);
-    zonder.vooruit_tot(2);
-    met.programma.wissel_klas();
-    met.programma.klas()->setWindowState(Qt::WindowFullScreen);
-    QApplication::processEvents();
-    if (met.programma.klas()->size() != QSize(1920, 1080)) {
-        throw std::logic_error("the class view did not fill the 1920 x 1080 screen");
-    }
+    met_en_zonder_klas spellen;
+    spel& met = spellen.met;
     rondeklok& wekker = met.programma.klok();
-    verfteller m(met), z(zonder);
-    std::vector<double> open, dicht;
-    for (int i = 0; i < 200; ++i) {
-        for (spel* s : {&met, &zonder}) {
-            s->wissel(1, 1);
-            s->verf_af();
-        }
+    const auto [ms, verhouding] = spellen.druk_vooruit([&] {
         wekker.wissel();
         met.tijd += std::chrono::seconds(1);
         wekker.kijk();
         met.verf_af();
-        dicht.push_back(zonder.druk("knp_vooruit"));
-        zonder.druk("knp_achteruit");
-        open.push_back(met.druk("knp_vooruit"));
-        met.druk("knp_achteruit");
-    }
-    const double open_ms = mediaan(open) * 1e3;
-    figuur("forward_press_timer_running_class_view", open_ms, "ms");
-    figuur("forward_press_ratio_timer_and_class_view_to_neither", open_ms / (mediaan(dicht) * 1e3),
-           "x");
+    });
+    figuur("forward_press_timer_running_class_view", ms, "ms");
+    figuur("forward_press_ratio_timer_and_class_view_to_neither", verhouding, "x");
 
+    verfteller m(met);
     met.speelbord.showFullScreen();
     wekker.stel_in(cls_klok::langste);
     wekker.wissel();
