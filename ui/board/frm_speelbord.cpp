@@ -157,10 +157,7 @@ void frm_speelbord::klok(rondeklok& let_klok) {
 }
 
 void frm_speelbord::toon_klok(const rondeklok& klok) {
-    m_lbl_klok->setVisible(klok.klok().in_gebruik());
-    m_lbl_klok->setText(klok.tekst());
-    noem(*m_lbl_klok, klok.toegankelijke_naam());
-    const bool let_op = klok.klok().laatste_minuut() || klok.klok().om();
+    const bool let_op = klok.toon_in(*m_lbl_klok);
     if (let_op != m_klok_let_op) {
         m_klok_let_op = let_op;
         stijl_klok();

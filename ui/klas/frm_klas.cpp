@@ -185,13 +185,9 @@ void frm_klas::teken() {
 // The round timer is drawn at once: it changes once a second, and only itself.
 void frm_klas::toon_klok(const rondeklok& klok) {
     m_klok = &klok;
-    const bool zichtbaar = klok.klok().in_gebruik();
-    m_lbl_klok->setVisible(zichtbaar);
-    m_lbl_klok_text->setVisible(zichtbaar);
-    m_lbl_klok->setText(klok.tekst());
-    noem(*m_lbl_klok, klok.toegankelijke_naam());
+    const bool let_op = klok.toon_in(*m_lbl_klok);
+    m_lbl_klok_text->setVisible(klok.klok().in_gebruik());
     m_lbl_klok_text->setText(klok.klok().om() ? tr("time's up") : tr("time left"));
-    const bool let_op = klok.klok().laatste_minuut() || klok.klok().om();
     if (let_op != m_klok_let_op) {
         m_klok_let_op = let_op;
         stijl_klok();

@@ -15,6 +15,8 @@
 //
 // The board and the class view redraw their clocks on veranderd, which comes with every change
 // of the shown time and of the clock's state.
+class QLabel;
+
 class rondeklok : public QObject {
     Q_OBJECT
 
@@ -38,6 +40,9 @@ public:
     // What a screen reader hears. While the clock runs it changes only at whole minutes, at the
     // last minute and at time's up, so that announcing it does not talk over the class.
     QString toegankelijke_naam() const;
+    // Shows the clock in a window's label: hidden until it is used, then m:ss and the screen
+    // reader's name. Returns whether it is in its last minute or over, which the windows mark.
+    bool toon_in(QLabel& label) const;
 
 signals:
     void veranderd();
