@@ -6,13 +6,16 @@
 
 #include <memory>
 
+#include <QList>
 #include <QPointer>
 
+class QAction;
 class frm_pion;
 class frm_speelbord;
 class frm_klas;
 class rondeklok;
 class QWidget;
+class spel_bron;
 class standen;
 
 // The whole program, made and wired in one place: the three records, the rules on them, the
@@ -40,6 +43,9 @@ public:
     // fills the one the board is not on.
     void wissel_klas();
 
+    // The board and the standings follow the class view's replay.
+    void toon_terugblik(int jaar);
+
     cls_tbl_speler& tbl_speler() { return m_tbl_speler; }
     cls_tbl_speelbord& tbl_speelbord() { return m_tbl_speelbord; }
     cls_status& status() { return m_status; }
@@ -53,6 +59,8 @@ public:
     frm_klas* klas() const;
 
 private:
+    void voeg_terugbliktoetsen_toe(QWidget& venster);
+
     cls_tbl_speler m_tbl_speler;
     cls_tbl_speelbord m_tbl_speelbord;
     cls_status m_status;
@@ -60,9 +68,13 @@ private:
     std::unique_ptr<frm_pion> m_pion;
     std::unique_ptr<frm_speelbord> m_speelbord;
     cls_cpt_ui m_cpt_ui;
+    // What the standings read of the game, for as long as any standings window may ask.
+    std::unique_ptr<spel_bron> m_standen_bron;
     QPointer<QWidget> m_standen_venster;
     ::standen* m_standen = nullptr;
     QPointer<frm_klas> m_klas;
     // A child of the board window, which the timer's windows belong to.
     rondeklok* m_klok;
+    // The board's keys that the class view and the standings take too.
+    QList<QAction*> m_sneltoetsen;
 };

@@ -2,6 +2,7 @@
 #include "services/mdl_start.h"
 #include "services/navigatie.h"
 #include "spel_met_vensters.h"
+#include "ui/board/percentage_tekst.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 namespace {
@@ -124,6 +126,84 @@ private:
     bool m_verkeerd = false;
 };
 
+// Where the class view, replaying closed year jaar, shows other than that year's board and the
+// board before it hold, read as a person or a screen reader reads the view: the year and the
+// band; each scoreboard row's name and total, in score order; each square's lines from the top
+// in team-number order, a present system with its pawn and share, "new" where the board before
+// had none, and a system taken away during the year with its pawn, faint, and no share. Empty
+// when they agree. Counts the marks it saw.
+QString terugblik_anders(const spel_met_vensters& s, std::int16_t jaar, int& nieuw, int& weg) {
+    const frm_klas& klas = *s.programma.klas();
+    const auto label = [&klas](const QString& naam, int i) {
+        return klas.findChild<QLabel*>(QString("%1_%2").arg(naam).arg(i));
+    };
+    QStringList anders;
+    const QLabel* band = klas.findChild<QLabel*>("lbl_terugblik");
+    if (klas.findChild<QLabel*>("lbl_ronde_nummer")->text() != QString::number(jaar) ||
+        !band->isVisibleTo(&klas) || band->text() != "replay" ||
+        klas.accessibleName() != QString("replay of fiscal year %1").arg(jaar)) {
+        anders << "the heading";
+    }
+    cls_subcpt_ui::per_team_double totaal{};
+    s.subcpt_ui.srvc_bereken_marktaandeel_speler(jaar, totaal);
+    for (int r = 1; r <= s.tbl_speler.aantal_rijen(); ++r) {
+        const double hoger =
+            r == 1 ? 1e9 : label("lbl_marktaandeel_speler", r - 1)->text().toDouble();
+        bool gevonden = false;
+        for (std::int16_t t = 1; t <= s.tbl_speler.aantal_rijen(); ++t) {
+            gevonden |= QString::fromStdString(s.tbl_speler.rij(t)->speler_naam()) ==
+                            label("lbl_naam_speler", r)->accessibleName() &&
+                        percentage_tekst(totaal[t]) == label("lbl_marktaandeel_speler", r)->text();
+        }
+        if (!gevonden || label("lbl_marktaandeel_speler", r)->text().toDouble() > hoger) {
+            anders << QString("scoreboard row %1").arg(r);
+        }
+    }
+    const cls_rij_speelbord& bord = *s.tbl_speelbord.rij(jaar);
+    for (std::int16_t v = 1; v <= 9; ++v) {
+        QStringList verwacht, getoond;
+        for (std::int16_t w = 1; w <= 4; ++w) {
+            const cls_systeem& cel = *bord.systeem(v, w);
+            const bool ervoor =
+                jaar > 1 && s.tbl_speelbord.rij(jaar - 1)->systeem(v, w)->aanwezig();
+            if (!cel.aanwezig() && !ervoor) {
+                continue;
+            }
+            const cls_rij_speler& team = *s.tbl_speler.rij(cel.speler_nummer());
+            const QString naam = QString::fromStdString(team.speler_naam());
+            const QString pion = frm_pion::beschrijving(team.pion_nummer(), naam);
+            if (cel.aanwezig()) {
+                const QString aandeel = percentage_tekst(cel.marktaandeel());
+                const QString wie = QString("square %1, %2").arg(v).arg(naam);
+                verwacht << pion + " | " + aandeel + " | " +
+                                (ervoor ? wie : wie + ", new this year") + ": " + aandeel + " | " +
+                                (ervoor ? "" : "new");
+                nieuw += ervoor ? 0 : 1;
+            } else {
+                verwacht << pion + ", taken away this year |  |  | taken away";
+                ++weg;
+            }
+        }
+        for (int k = 1; k <= 4; ++k) {
+            const int i = 4 * v + 4 - k;
+            const QLabel* pion = label("im_nieuw", i);
+            const QLabel* merk = label("lbl_verandering", i);
+            if (!pion->pixmap().isNull()) {
+                getoond << pion->accessibleName() + " | " +
+                               label("lbl_marktaandeel_systeem", i)->text() + " | " +
+                               label("lbl_marktaandeel_systeem", i)->accessibleName() + " | " +
+                               (merk->isVisibleTo(&klas) ? merk->text() : QString());
+            }
+        }
+        if (getoond != verwacht) {
+            anders << QString("square %1: %2 instead of %3")
+                          .arg(v)
+                          .arg(getoond.join("; "), verwacht.join("; "));
+        }
+    }
+    return anders.join(", ");
+}
+
 } // namespace
 
 // The whole program under its own application object and error boundary: random play, start-up,
@@ -149,6 +229,41 @@ private slots:
             QVERIFY2(fout.isEmpty(),
                      qPrintable(QString("seed %1, move %2: %3").arg(zaad).arg(zet).arg(fout)));
         }
+    }
+
+    // A random game of thirteen years, replayed in the class view: Left from the live game
+    // steps back through every closed year to year 1, where it stops, and Right forward again to
+    // the live game, where it stops; every year shows as its board and the one before hold it,
+    // placed, taken away and put back systems among them.
+    void terugblik_elk_jaar() {
+        venster_handen handen(3);
+        spelleider leider(4, handen);
+        handen.s.teams({{1, "Noord"}, {2, "Oost"}, {3, "Zuid"}, {4, "West"}});
+        handen.s.programma.wissel_klas();
+        while (handen.ronde() < 13) {
+            leider.zet();
+        }
+        frm_klas& klas = *handen.s.programma.klas();
+        const auto druk = [&klas](Qt::Key toets) {
+            spel_met_vensters::toets(&klas, toets);
+            QApplication::processEvents();
+            return klas.gekozen_jaar();
+        };
+        int nieuw = 0, weg = 0;
+        for (std::int16_t jaar = 12; jaar >= 1; --jaar) {
+            QCOMPARE(druk(Qt::Key_Left), jaar);
+            QCOMPARE(terugblik_anders(handen.s, jaar, nieuw, weg), QString());
+        }
+        QCOMPARE(druk(Qt::Key_Left), 1);
+        for (std::int16_t jaar = 2; jaar <= 12; ++jaar) {
+            QCOMPARE(druk(Qt::Key_Right), jaar);
+            QCOMPARE(terugblik_anders(handen.s, jaar, nieuw, weg), QString());
+        }
+        QCOMPARE(druk(Qt::Key_Right), 0);
+        QCOMPARE(druk(Qt::Key_Right), 0);
+        QCOMPARE(handen.s.klas_anders_dan_bord(), QString());
+        QCOMPARE_GT(nieuw, 20);
+        QCOMPARE_GT(weg, 5);
     }
 
     // A game played to the last round the 16-bit round can count, 32,767: the rules take it
@@ -196,10 +311,24 @@ private slots:
         const QString gezegd = programma.readAllStandardOutput();
         QVERIFY2(gezegd.startsWith("The standings cannot be shown: "), qPrintable(gezegd));
 #ifdef CORVANTA_STANDEN
-        QVERIFY2(gezegd.contains("corvanta_standen.so"), qPrintable(gezegd));
+        QVERIFY2(gezegd.contains("corvanta_standen"), qPrintable(gezegd));
 #else
         QVERIFY2(gezegd.contains("without Qt Charts"), qPrintable(gezegd));
 #endif
+    }
+
+    // With one screen F5 puts the class view over the board, and the keys go with it: T starts
+    // the timer from it, and no letter reaches the name box left in the board out of sight. The
+    // program runs again, as its own process, on the offscreen platform's one screen.
+    void een_scherm() {
+        QProcess programma;
+        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
+        omgeving.insert("QT_QPA_PLATFORM", "offscreen");
+        programma.setProcessEnvironment(omgeving);
+        programma.start(QCoreApplication::applicationFilePath(), {"--een-scherm"});
+        QVERIFY(programma.waitForFinished(20000));
+        QCOMPARE(QString(programma.readAllStandardOutput()).trimmed(), "running Noord!");
+        QCOMPARE(programma.exitCode(), 0);
     }
 
     // Last, for it ends the program: a rule failing inside a button's handler, on a real click,
@@ -255,6 +384,29 @@ int main(int argc, char** argv) {
         s.vooruit();
         std::printf("%s\n", qPrintable(vragen.onverwacht.join("; ")));
         return s.programma.standen() || s.status.ronde() != 2 ? 2 : 0;
+    }
+    if (QCoreApplication::arguments().contains("--een-scherm")) {
+        spel_met_vensters s;
+        s.teams({{1, "Noord"}});
+        auto* vak = s.op_bord<QLineEdit>("tb_naam_speler_1");
+        s.speelbord.activateWindow();
+        if (!QTest::qWaitFor([&s] { return QApplication::activeWindow() == &s.speelbord; })) {
+            return 3;
+        }
+        s.klik(vak);
+        QTest::keyClicks(vak, "!");
+        QTest::keyClick(vak, Qt::Key_F5);
+        if (!QTest::qWaitFor([&s] {
+                return s.programma.klas() && QApplication::activeWindow() == s.programma.klas();
+            })) {
+            return 2;
+        }
+        // Where a person's keys go: the focus, or the window in front.
+        QWidget* hier = QApplication::focusWidget();
+        QTest::keyClicks(hier ? hier : QApplication::activeWindow(), "tx");
+        std::printf("%s %s\n", s.programma.klok().klok().loopt() ? "running" : "stopped",
+                    s.tbl_speler.rij(1)->speler_naam().c_str());
+        return 0;
     }
     tst_programma test;
     return QTest::qExec(&test, argc, argv);

@@ -27,6 +27,7 @@
 #include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <QTranslator>
 
 namespace {
@@ -84,11 +85,12 @@ QChart* grafiek(spel_met_vensters& s) {
     return s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen")->chart();
 }
 
-// Its lines by team row.
-QList<QLineSeries*> lijnen(spel_met_vensters& s) {
+// Its lines by team row: each team's closed years, or its point of the year being played.
+QList<QLineSeries*> lijnen(spel_met_vensters& s, bool nu = false) {
     QList<QLineSeries*> per_rij{nullptr};
-    for (QAbstractSeries* lijn : grafiek(s)->series()) {
-        per_rij.append(qobject_cast<QLineSeries*>(lijn));
+    const QList<QAbstractSeries*> alle = grafiek(s)->series();
+    for (qsizetype i = nu ? 1 : 0; i < alle.size(); i += 2) {
+        per_rij.append(qobject_cast<QLineSeries*>(alle[i]));
     }
     return per_rij;
 }
@@ -97,24 +99,25 @@ QValueAxis* as(spel_met_vensters& s, Qt::Orientation richting) {
     return qobject_cast<QValueAxis*>(grafiek(s)->axes(richting).first());
 }
 
-// Every line has a point per year: the team's total on that year's board, in percent; the
-// current year's as the scoreboard writes it.
+// Every line has a point per closed year: the team's total on that year's board, as "forward"
+// closed it. The year being played stands apart, at the total the scoreboard shows now.
 QString standen_kloppen(spel_met_vensters& s) {
-    const QList<QLineSeries*> lijn = lijnen(s);
+    const QList<QLineSeries*> lijn = lijnen(s), nu = lijnen(s, true);
     const int ronde = s.status.ronde();
     for (std::int16_t jaar = 1; jaar <= ronde; ++jaar) {
         cls_subcpt_ui::per_team_double totaal{};
         s.subcpt_ui.srvc_bereken_marktaandeel_speler(jaar, totaal);
         for (int t = 1; t < lijn.size(); ++t) {
-            if (lijn[t]->count() != ronde ||
-                lijn[t]->at(jaar - 1) != QPointF(jaar, totaal[t] * 100)) {
+            const QPointF punt(jaar, totaal[t] * 100);
+            if (lijn[t]->count() != ronde - 1 ||
+                (jaar < ronde ? lijn[t]->at(jaar - 1) : nu[t]->points().constLast()) != punt) {
                 return QString("team %1, year %2").arg(t).arg(jaar);
             }
         }
     }
     for (int r = 1; r < lijn.size(); ++r) {
         const int t = s.speelbord.inverse_volgorde()[r];
-        if (procent_tekst(lijn[t]->at(ronde - 1).y()) !=
+        if (procent_tekst(nu[t]->points().constLast().y()) !=
             s.tekst(naam("tb_marktaandeel_speler", r))) {
             return QString("team %1 on the scoreboard").arg(t);
         }
@@ -577,10 +580,10 @@ private slots:
     }
 
 #ifdef CORVANTA_STANDEN
-    // The standings follow the game, one point per year per team, without being reopened: a
-    // forward adds a point, a rewind drops one, placing moves the current one, a rename renames
-    // the line. Each line is drawn in its pawn's colour and says on hover what the scoreboard
-    // said.
+    // The standings follow the game, one point per closed year per team, without being
+    // reopened: a forward closes a year, a rewind opens it again, placing moves the point of the
+    // year being played, a rename renames the line. Each line is drawn in its pawn's colour and
+    // says on hover what the scoreboard said a year later.
     void standen_volgen() {
         spel_met_vensters s;
         s.teams({{1, "Alfa"}, {2, "Beta"}, {3, "Gamma"}, {4, "Delta"}});
@@ -596,7 +599,7 @@ private slots:
             QCOMPARE(standen_kloppen(s), QString());
         }
         s.achteruit();
-        QCOMPARE(lijnen(s)[1]->count(), 5);
+        QCOMPARE(lijnen(s)[1]->count(), 4);
         QCOMPARE(standen_kloppen(s), QString());
         QTest::keyClicks(s.op_bord<QLineEdit>("tb_naam_speler_2"), "!");
         const int hernoemd = s.speelbord.inverse_volgorde()[2];
@@ -605,9 +608,10 @@ private slots:
             QCOMPARE(lijnen(s)[t]->color(), s.pion.im_pion(4 * t - 3).toImage().pixelColor(9, 9));
         }
         s.vooruit();
-        QCOMPARE(s.programma.standen()->tip(1, 2),
-                 QString("Alfa, fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
-        // A screen reader hears the current year's totals from the chart.
+        QCOMPARE(
+            s.programma.standen()->tip(1, 2),
+            QString("Alfa, end of fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
+        // A screen reader hears the totals as they stand now.
         const QString gehoord = s.programma.standen()
                                     ->venster()
                                     .findChild<QWidget*>("grafiek_standen")
@@ -623,6 +627,51 @@ private slots:
             s.vooruit();
         }
         QCOMPARE(as(s, Qt::Horizontal)->max(), 110.0);
+    }
+
+    // Read right by a class: teams tied year after year both stay in sight, the line drawn
+    // over the other thinner and broken; and the mouse resting on a point, moved there as a
+    // person's is, shows whose it is, the year and the share.
+    void standen_lezen() {
+        spel_met_vensters s;
+        s.teams({{1, "Noord"}, {2, "Oost"}});
+        s.wissel(1, {1, 2});
+        s.vooruit();
+        s.vooruit();
+        s.programma.toon_standen();
+        QWidget& standen = s.programma.standen()->venster();
+        standen.show();
+        auto* view = standen.findChild<QChartView*>("grafiek_standen");
+        const auto op_scherm = [&](double jaar, QLineSeries* lijn) {
+            const QPointF punt = grafiek(s)->mapToPosition({jaar, lijn->at(0).y()}, lijn);
+            return view->mapFromScene(grafiek(s)->mapToScene(punt));
+        };
+        QCOMPARE(lijnen(s)[1]->at(0).y(), lijnen(s)[2]->at(0).y());
+        // Across the two lines halfway between years 1 and 2: both colours show.
+        const QImage beeld = view->viewport()->grab().toImage();
+        const QPoint midden = (op_scherm(1, lijnen(s)[1]) + op_scherm(2, lijnen(s)[1])) / 2;
+        const auto gezien = [&](QColor kleur) {
+            for (int x = midden.x() - 15; x <= midden.x() + 15; ++x) {
+                for (int y = midden.y() - 8; y <= midden.y() + 8; ++y) {
+                    const QColor c = beeld.pixelColor(x, y);
+                    if (std::abs(c.red() - kleur.red()) + std::abs(c.green() - kleur.green()) +
+                            std::abs(c.blue() - kleur.blue()) <
+                        40) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY2(gezien(lijnen(s)[1]->color()), "the lower line is hidden");
+        QVERIFY2(gezien(lijnen(s)[2]->color()), "the upper line is hidden");
+        // Through the window system, as a pointer's move comes.
+        QTest::mouseMove(
+            standen.windowHandle(),
+            standen.mapFromGlobal(view->viewport()->mapToGlobal(op_scherm(2, lijnen(s)[2]))));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(),
+                 s.programma.standen()->tip(1, 2) + "\n" + s.programma.standen()->tip(2, 2));
     }
 
     // Ctrl+H and the board's context menu open the standings once the teams are known, not
@@ -646,9 +695,11 @@ private slots:
         QApplication::clipboard()->clear();
         s.toets(standen, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->image().size(), standen->size());
+        const double pen = lijnen(s)[1]->pen().widthF(), merk = lijnen(s)[1]->markerSize();
         QTest::keyClick(standen, Qt::Key_F11);
         QTRY_VERIFY(standen->isFullScreen());
-        QCOMPARE(lijnen(s)[1]->pen().widthF() * 3, lijnen(s)[1]->markerSize()); // both scaled
+        QCOMPARE_GT(lijnen(s)[1]->pen().widthF(), 1.5 * pen);
+        QCOMPARE(lijnen(s)[1]->pen().widthF() / pen, lijnen(s)[1]->markerSize() / merk);
         QVERIFY(!s.speelbord.isFullScreen());
         QTest::keyClick(standen, Qt::Key_Escape);
         QTRY_VERIFY(!standen->isFullScreen());
@@ -714,6 +765,125 @@ private slots:
         QTest::keyClick(klas, Qt::Key_Escape);
         QTRY_VERIFY(!s.programma.klas());
     }
+
+    // A replay is the class view's alone and lasts until the game changes: "forward", "rewind"
+    // and placing systems show the live game again, as closing the view does; a rename shows in
+    // the replay. Meanwhile the board's title says so and the board plays on, and the view
+    // stands in a dark frame, the round timer running on in it.
+    void terugblik_eindigt_data() {
+        QTest::addColumn<QString>("handeling");
+        for (const char* handeling : {"forward", "rewind", "place", "close"}) {
+            QTest::newRow(handeling) << handeling;
+        }
+    }
+    void terugblik_eindigt() {
+        QFETCH(QString, handeling);
+        spel_met_vensters s;
+        s.teams({{1, "Noord"}, {2, "Oost"}});
+        s.wissel(1, {1});
+        s.vooruit();
+        s.vooruit();
+        s.programma.wissel_klas();
+        frm_klas* klas = s.programma.klas();
+        s.programma.klok().wissel();
+        const auto kies = [&](int jaar) {
+            klas->kies_jaar(jaar);
+            QApplication::processEvents();
+        };
+        const auto hoek = [&klas] { return qGray(klas->grab().toImage().pixel(2, 2)); };
+        QCOMPARE_GT(hoek(), 200);
+        kies(2);
+        QCOMPARE(s.speelbord.windowTitle(), "Corvanta 5 - class view: replay of fiscal year 2");
+        QCOMPARE_LT(hoek(), 64);
+        QVERIFY(s.in(*klas, "lbl_klok")->isVisible());
+        QVERIFY(s.programma.klok().klok().loopt());
+        QTest::keyClicks(s.op_bord("tb_naam_speler_1"), "!");
+        QApplication::processEvents();
+        QCOMPARE(klas->gekozen_jaar(), 2);
+        QCOMPARE(s.in(*klas, "lbl_naam_speler_1")->accessibleName(),
+                 QString::fromStdString(s.tbl_speler.rij(1)->speler_naam()));
+        QVERIFY(s.in(*klas, "lbl_naam_speler_1")->accessibleName().contains('!'));
+        if (handeling == "forward") {
+            s.vooruit();
+        } else if (handeling == "rewind") {
+            s.achteruit();
+        } else if (handeling == "place") {
+            s.wissel(2, {2});
+        } else {
+            klas->close();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            s.programma.wissel_klas();
+            klas = s.programma.klas();
+        }
+        QApplication::processEvents();
+        QCOMPARE(klas->gekozen_jaar(), 0);
+        QCOMPARE(s.speelbord.windowTitle(), "Corvanta 5");
+        QCOMPARE(s.klas_anders_dan_bord(), QString());
+    }
+
+    // In the board, Enter and Escape leave a name box for the board, Escape putting back the
+    // name it had, as a click on the board's background leaves it; then T starts the timer.
+    void naam_verlaten() {
+        spel_met_vensters s;
+        s.teams({{1, "Noord"}, {2, "Oost"}});
+        auto* vak = s.op_bord<QLineEdit>("tb_naam_speler_1");
+        s.speelbord.activateWindow();
+        QVERIFY(QTest::qWaitFor([&s] { return QApplication::activeWindow() == &s.speelbord; }));
+        const auto typ = [&](const char* tekst, Qt::Key einde) {
+            s.klik(vak);
+            QTest::keyClicks(vak, tekst);
+            QTest::keyClick(vak, einde);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+            return s.programma.klok().klok().loopt();
+        };
+        QVERIFY(typ("x", Qt::Key_Return));
+        QCOMPARE(s.tbl_speler.rij(1)->speler_naam(), "Noordx");
+        QVERIFY(!typ("yz", Qt::Key_Escape));
+        QCOMPARE(s.tbl_speler.rij(1)->speler_naam(), "Noordx");
+        QCOMPARE(vak->cursorPosition(), 0);
+        s.klik(vak);
+        QTest::mouseClick(s.op_bord("im_background"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(), &s.speelbord);
+    }
+
+#ifdef CORVANTA_STANDEN
+    // The standings choose the year too: a click on the chart the nearest closed one, or the
+    // live game from the year being played; the class view's keys; the year chosen is marked
+    // with a line across the chart. Without the class view they choose nothing.
+    void terugblik_uit_standen() {
+        spel_met_vensters s;
+        s.teams({{1, "Noord"}, {2, "Oost"}});
+        for (int i = 0; i < 4; ++i) {
+            s.vooruit();
+        }
+        s.programma.toon_standen();
+        QWidget& standen = s.programma.standen()->venster();
+        auto* view = standen.findChild<QChartView*>("grafiek_standen");
+        const auto klik_jaar = [&](double jaar) {
+            const QPointF punt = grafiek(s)->mapToPosition({jaar, 50}, lijnen(s)[1]);
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->mapFromScene(grafiek(s)->mapToScene(punt)));
+            QApplication::processEvents();
+        };
+        klik_jaar(2);
+        QVERIFY(!s.programma.klas());
+        s.programma.wissel_klas();
+        frm_klas& klas = *s.programma.klas();
+        klik_jaar(2.3);
+        QCOMPARE(klas.gekozen_jaar(), 2);
+        const QPointF lijn = grafiek(s)->mapToPosition({2, 50}, lijnen(s)[1]);
+        const QPoint x = view->mapFromScene(grafiek(s)->mapToScene(lijn));
+        QCOMPARE_LT(qGray(view->viewport()->grab().toImage().pixel(x)), 64);
+        s.toets(&standen, Qt::Key_Left);
+        QCOMPARE(klas.gekozen_jaar(), 1);
+        s.toets(&standen, Qt::Key_End);
+        QCOMPARE(klas.gekozen_jaar(), 0);
+        klik_jaar(5);
+        QCOMPARE(klas.gekozen_jaar(), 0);
+        s.toets(&standen, Qt::Key_T);
+        QVERIFY(s.programma.klok().klok().loopt());
+    }
+#endif
 
     // Dutch comes first when the desktop puts it before English; anything else is English.
     void taal_uit_voorkeur_data() {
@@ -899,31 +1069,61 @@ private slots:
         for (int v = 1; v <= 9; ++v) {
             s.wissel(v, {1, 2, 3, 4});
         }
+        s.vooruit();
+        s.wissel(1, {1});
+        s.vooruit();
         s.programma.klok().stel_in(cls_klok::langste);
         s.programma.wissel_klas();
-        const frm_klas& klas = *s.programma.klas();
+        frm_klas& klas = *s.programma.klas();
         QTRY_COMPARE(klas.size(), QSize(1920, 1080));
-        QApplication::processEvents();
         const auto cijfers = [](const QWidget* c) {
             return QFontMetrics(c->font()).tightBoundingRect("0123456789").height();
         };
-        QStringList te_klein, te_smal;
-        for (const QLabel* c : klas.findChildren<QLabel*>()) {
-            if (c->objectName().contains("marktaandeel") && cijfers(c) < 1080 / 25) {
-                te_klein << c->objectName();
+        // Too small digits, a text wider than its place, two texts over one another.
+        const auto fouten = [&](int jaar) {
+            klas.kies_jaar(jaar);
+            QApplication::processEvents();
+            QStringList fout;
+            const QList<QLabel*> labels = klas.findChildren<QLabel*>();
+            for (const QLabel* c : labels) {
+                if (!c->isVisibleTo(&klas)) {
+                    continue;
+                }
+                if (c->objectName().contains("marktaandeel") && klas.height() == 1080 &&
+                    cijfers(c) < 1080 / 25) {
+                    fout << c->objectName() + " small";
+                }
+                if (QFontMetrics(c->font()).horizontalAdvance(c->text()) > c->width()) {
+                    fout << c->objectName() + " cut";
+                }
+                for (const QLabel* ander : labels) {
+                    if (c < ander && ander->isVisibleTo(&klas) &&
+                        c->geometry().intersects(ander->geometry())) {
+                        fout << c->objectName() + " over " + ander->objectName();
+                    }
+                }
             }
-            if (QFontMetrics(c->font()).horizontalAdvance(c->text()) > c->width()) {
-                te_smal << c->objectName();
-            }
+            return fout.join(", ");
+        };
+        // Live, the first year replayed (every system new), the second (one taken away).
+        for (int jaar : {0, 1, 2}) {
+            QCOMPARE(fouten(jaar), QString());
         }
-        QCOMPARE(te_klein.join(", "), QString());
-        QCOMPARE(te_smal.join(", "), QString());
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
         QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
-        const QString naam = s.in<QLabel>(klas, "lbl_naam_speler_1")->text();
+        const QLabel* rij = nullptr;
+        for (int r = 1; r <= 4; ++r) {
+            const auto* label = s.in<QLabel>(klas, QString("lbl_naam_speler_%1").arg(r));
+            rij = label->accessibleName() == lang ? label : rij;
+        }
+        QVERIFY(rij);
+        const QString naam = rij->text();
         QVERIFY2(naam.endsWith(QChar(0x2026)), qPrintable(naam));
         QVERIFY2(lang.startsWith(naam.chopped(1)), qPrintable(naam));
+        klas.setWindowState(Qt::WindowNoState);
+        klas.resize(QSize(1920, 1080) * 0.3);
+        QCOMPARE(fouten(1), QString());
     }
 
     // The round timer from the board: T starts it and pauses it, also through the menu, whose

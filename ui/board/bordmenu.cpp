@@ -27,8 +27,8 @@ bordmenu::bordmenu(frm_speelbord& bord, handelingen doe)
             vak->setContextMenuPolicy(Qt::NoContextMenu);
         }
     }
-    voeg_toe(QT_TR_NOOP("standings over the years"), QKeySequence(Qt::CTRL | Qt::Key_H),
-             doe.standen);
+    m_sneltoetsen << voeg_toe(QT_TR_NOOP("standings over the years"),
+                              QKeySequence(Qt::CTRL | Qt::Key_H), doe.standen);
     QAction* volledig = voeg_toe(QT_TR_NOOP("full screen"), QKeySequence(Qt::Key_F11), [this] {
         vensterplaats* voor = vensterplaats::van(QApplication::activeWindow());
         (voor ? voor : vensterplaats::van(&m_bord))->wissel_volledig_scherm();
@@ -94,13 +94,15 @@ void bordmenu::voeg_klok_toe(rondeklok& klok) {
         m_frm_klok->activateWindow();
     });
     QAction* start = klok_handeling(nullptr, Qt::Key_T, [&klok] { klok.wissel(); });
+    m_sneltoetsen << start;
     m_klok_tekst = [start, &klok] {
         start->setText(klok.klok().loopt() ? tr("pause timer") : tr("start timer"));
     };
     m_klok_tekst();
     connect(&klok, &rondeklok::veranderd, start, m_klok_tekst);
-    klok_handeling(QT_TR_NOOP("set timer back"), QKeySequence(Qt::SHIFT | Qt::Key_T),
-                   [&klok] { klok.zet_terug(); });
+    m_sneltoetsen << klok_handeling(QT_TR_NOOP("set timer back"),
+                                    QKeySequence(Qt::SHIFT | Qt::Key_T),
+                                    [&klok] { klok.zet_terug(); });
     QAction* stil = klok_handeling(QT_TR_NOOP("mute chime"), {}, {});
     stil->setCheckable(true);
     connect(stil, &QAction::toggled, &klok, &rondeklok::demp);

@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -32,6 +33,9 @@ public:
     // The round timer's entries: "round timer..." sets it, T starts and pauses it, Shift+T sets
     // it back, and the chime can be muted. A T typed into a name box stays a letter of the name.
     void voeg_klok_toe(rondeklok& klok);
+    // The game master's keys that the other windows take as well: Ctrl+H, T and Shift+T. (F5 and
+    // F11 work in every window already.)
+    QList<QAction*> sneltoetsen() const { return m_sneltoetsen; }
 
 protected:
     // The board passes LanguageChange on to its children, this menu among them.
@@ -47,6 +51,7 @@ private:
     // Each entry with its English text, to translate again.
     std::vector<std::pair<QAction*, const char*>> m_teksten;
     QMenu* m_talen;
+    QList<QAction*> m_sneltoetsen;
     QPointer<frm_klok> m_frm_klok;
     // Sets the start entry's text to what T will do now.
     std::function<void()> m_klok_tekst;

@@ -4,6 +4,7 @@
 #include "services/cls_cpt_ui.h"
 #include "services/navigatie.h"
 #include "ui/board/achtergrond.h"
+#include "ui/board/naamvakken.h"
 #include "ui/board/ontwerp_speelbord.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/frm_pion.h"
@@ -86,7 +87,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
         throw std::runtime_error("the board picture is missing from the program");
     }
     setObjectName("frm_speelbord");
-    setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
+    zet_titel();
     setWindowIcon(programma_icoon());
     setMinimumSize(in_pixels(ontwerp_speelbord::client_twips, kleinste_schaal).size());
 
@@ -94,6 +95,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     neem_controls();
     zet_tabvolgorde();
     verbind_handlers();
+    new naamvakken(*this, m_tb_naam_speler);
 
     resize(ontworpen_maat());
     schaal_mee();
@@ -240,8 +242,22 @@ void frm_speelbord::changeEvent(QEvent* event) {
     }
 }
 
+void frm_speelbord::toon_terugblik(int jaar) {
+    m_terugblik = jaar;
+    zet_titel();
+}
+
+// The game master sees at a glance that the projector does not show the game being played.
+void frm_speelbord::zet_titel() {
+    setWindowTitle(m_terugblik == 0
+                       ? tr("Corvanta 5", "the window's title: the game's name and edition")
+                       : tr("Corvanta 5 - class view: replay of fiscal year %1",
+                            "the window's title while the class view replays a year")
+                             .arg(m_terugblik));
+}
+
 void frm_speelbord::vertaal() {
-    setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
+    zet_titel();
     m_indeling.vertaal();
     noem_ronde();
     if (m_teams_toegevoegd) {
@@ -270,7 +286,8 @@ void frm_speelbord::noem_pionnen(const bordbeeld& beeld) {
 }
 
 bordbeeld frm_speelbord::beeld() {
-    return lees_bordbeeld(m_tbl_speler, m_tbl_speelbord, m_status, m_subcpt_ui, m_inverse_volgorde);
+    return lees_bordbeeld(m_tbl_speler, m_tbl_speelbord, m_status, m_subcpt_ui, m_status.ronde(),
+                          m_inverse_volgorde);
 }
 
 void frm_speelbord::teken_scorebord(const bordbeeld& beeld) {
@@ -426,7 +443,7 @@ void frm_speelbord::tb_naam_speler_Change(int Index) {
         // The pawns say whose they are; every view follows the new name.
         const bordbeeld nu = beeld();
         noem_pionnen(nu);
-        emit getekend(nu);
+        emit hernoemd(nu);
     }
 }
 

@@ -71,15 +71,18 @@ public:
     double schaal() const;
     // What the board shows now, worked out afresh from the records.
     bordbeeld beeld();
+    // The class view replays this closed year, or 0 for none: the title says so.
+    void toon_terugblik(int jaar);
     // Whether the add-teams dialog has been answered and the scoreboard set up.
     bool teams_toegevoegd() const { return m_teams_toegevoegd; }
 
     void setVisible(bool zichtbaar) override;
 
 signals:
-    // After every redraw and every rename, with what the board shows, for the views that follow
-    // the game with the board.
+    // After every redraw, and after a rename, with what the board shows, for the views that
+    // follow the game with the board.
     void getekend(const bordbeeld& beeld);
+    void hernoemd(const bordbeeld& beeld);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +95,7 @@ protected:
 private:
     void Form_Load();
     void vertaal();
+    void zet_titel();
     void noem_ronde();
     void teken_scorebord(const bordbeeld& beeld);
     void teken_vakken(const bordbeeld& beeld);
@@ -122,6 +126,7 @@ private:
     vensterplaats* m_plaats;
     double m_schaal = 1;
     bool m_teams_toegevoegd = false;
+    int m_terugblik = 0;
     // Where the board stands in the window, in pixels; the rest is margin.
     QRect m_bord;
 

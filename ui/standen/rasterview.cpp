@@ -1,5 +1,7 @@
 #include "ui/standen/rasterview.h"
 
+#include <algorithm>
+
 #include <QChart>
 #include <QPainter>
 #include <QValueAxis>
@@ -30,5 +32,26 @@ void rasterview::drawBackground(QPainter* schilder, const QRectF& gebied) {
         const double y = vlak.bottom() - (waarde - m_as.min()) / bereik * vlak.height();
         schilder->drawLine(QPointF(vlak.left(), y), QPointF(vlak.right(), y));
     }
+    schilder->restore();
+}
+
+void rasterview::markeer(int jaar) {
+    if (jaar != m_jaar) {
+        m_jaar = jaar;
+        viewport()->update();
+    }
+}
+
+// A dark line across the plot, as wide as a thick line of the chart's.
+void rasterview::drawForeground(QPainter* schilder, const QRectF& gebied) {
+    QChartView::drawForeground(schilder, gebied);
+    if (m_jaar == 0 || chart()->series().isEmpty()) {
+        return;
+    }
+    const QRectF vlak = chart()->plotArea();
+    const double x = chart()->mapToPosition({static_cast<double>(m_jaar), m_as.min()}).x();
+    schilder->save();
+    schilder->setPen(QPen(QColor(0x20, 0x20, 0x20), std::max(2.0, vlak.width() / 200)));
+    schilder->drawLine(QPointF(x, vlak.top()), QPointF(x, vlak.bottom()));
     schilder->restore();
 }

@@ -5,16 +5,15 @@
 
 namespace {
 
-using maker = standen* (*)(cls_tbl_speler&, cls_status&, cls_subcpt_ui&, frm_pion&, QWidget*);
+using maker = standen* (*)(standen_bron&, QWidget*);
 
-// In lib/corvanta/modules beside the program, as the build lays it out; one level up from bin/, as
-// it is installed, and from the build's folders of tests, benchmark and tools.
+// In lib/corvanta/modules beside the program, as the build and the Windows installer lay it out;
+// one level up from bin/, as it is installed on Linux, and from the build's folders of tests,
+// benchmark and tools. QLibrary adds the system's suffix, .so or .dll.
 maker laad_module(QString& waarom) {
     const QString map = QCoreApplication::applicationDirPath();
     for (const QString& waar : {map + "/lib/corvanta/modules", map + "/../lib/corvanta/modules"}) {
-        QLibrary module(waar + "/corvanta_standen.so");
-        // Every symbol now, so that a module that does not fit the program fails here.
-        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        QLibrary module(waar + "/corvanta_standen");
         if (auto maak = reinterpret_cast<maker>(module.resolve("corvanta_maak_standen"))) {
             return maak;
         }
@@ -25,11 +24,10 @@ maker laad_module(QString& waarom) {
 
 } // namespace
 
-standen* maak_standen(cls_tbl_speler& tbl_speler, cls_status& status, cls_subcpt_ui& subcpt_ui,
-                      frm_pion& pion, QWidget* ouder, QString& waarom) {
+standen* maak_standen(standen_bron& bron, QWidget* ouder, QString& waarom) {
     static maker maak = nullptr;
     if (!maak) {
         maak = laad_module(waarom);
     }
-    return maak ? maak(tbl_speler, status, subcpt_ui, pion, ouder) : nullptr;
+    return maak ? maak(bron, ouder) : nullptr;
 }
