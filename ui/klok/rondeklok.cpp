@@ -31,8 +31,10 @@ QString duur(int s) {
 
 rondeklok::rondeklok(cls_klok::tijdbron nu, QObject* parent)
     : QObject(parent), m_klok(std::move(nu)) {
+    // A coarse timer may wake a little early or late: the clock measures at every look, and an
+    // early look only sets the timer again for the rest of the second.
     m_tik.setSingleShot(true);
-    m_tik.setTimerType(Qt::PreciseTimer);
+    m_tik.setTimerType(Qt::CoarseTimer);
     connect(&m_tik, &QTimer::timeout, this, bewaak([this] { kijk(); }));
 }
 
@@ -41,12 +43,16 @@ void rondeklok::stel_in(std::chrono::seconds tijd) {
     na_verandering();
 }
 
+// Time that ran out since the last look is found before T changes anything: T then starts
+// nothing, and the chime still sounds.
 void rondeklok::wissel() {
-    if (!m_klok.loopt() && !m_klok.om()) {
-        // Ready before the time is up, so that the chime sounds at 0:00, not a moment after.
-        m_geluid.bereid_voor();
+    if (!meld_om()) {
+        if (!m_klok.loopt() && !m_klok.om()) {
+            // Ready before the time is up, so that the chime sounds at 0:00, not a moment after.
+            m_geluid.bereid_voor();
+        }
+        m_klok.wissel();
     }
-    m_klok.wissel();
     na_verandering();
 }
 
@@ -60,10 +66,19 @@ void rondeklok::demp(bool stil) {
 }
 
 void rondeklok::kijk() {
-    if (m_klok.meld_om() && !m_gedempt) {
+    meld_om();
+    na_verandering();
+}
+
+bool rondeklok::meld_om() {
+    if (!m_klok.meld_om()) {
+        return false;
+    }
+    if (!m_gedempt) {
         m_geluid.speel();
     }
-    na_verandering();
+    emit tijd_om();
+    return true;
 }
 
 // Wakes again when the shown second changes, measured from now; a stopped clock needs no timer.

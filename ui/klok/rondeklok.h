@@ -46,8 +46,12 @@ public:
 
 signals:
     void veranderd();
+    // The time is found up: the chime's moment, muted or not. Once per full time.
+    void tijd_om();
 
 private:
+    // Plays the chime when the time is found up; says whether it was.
+    bool meld_om();
     void na_verandering();
 
     cls_klok m_klok;
