@@ -842,8 +842,8 @@ private slots:
     }
 
     // A number drawn from pictures of its characters looks as a plain label of it would, at any
-    // alignment and after a change of font: its ink covers the same place, to a pixel, and as
-    // much of it.
+    // alignment and after a change of font or screen: its ink covers the same place, to a pixel,
+    // and as much of it.
     void groot_getal_als_label() {
         const auto inkt = [](const QImage& beeld) {
             QRect omtrek;
@@ -880,6 +880,14 @@ private slots:
             }
             QCOMPARE_LT(std::abs(getal_hoeveel - hoeveel), hoeveel / 50);
         }
+        // Moved to a screen of another pixel ratio, it draws its characters anew, as sharp as a
+        // number drawn there at first.
+        groot_getal verhuisd("32767"), daar("32767");
+        verhuisd.grab();
+        for (groot_getal* getal : {&verhuisd, &daar}) {
+            getal->setScreen(QGuiApplication::screens().at(2));
+        }
+        QCOMPARE(verhuisd.grab().toImage(), daar.grab().toImage());
     }
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
