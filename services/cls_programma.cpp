@@ -21,8 +21,6 @@ cls_programma::cls_programma(cls_klok::tijdbron nu)
     auto* menu = new bordmenu(
         *m_speelbord, {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});
     m_speelbord->klok(*m_klok);
-    QObject::connect(m_klok, &rondeklok::veranderd, m_speelbord.get(),
-                     [this] { m_speelbord->toon_klok(*m_klok); });
     menu->voeg_klok_toe(*m_klok);
 }
 
@@ -47,8 +45,7 @@ void cls_programma::wissel_klas() {
     m_klas = new frm_klas(*m_pion, m_speelbord.get());
     QObject::connect(m_speelbord.get(), &frm_speelbord::getekend, m_klas, &frm_klas::toon);
     m_klas->toon(m_speelbord->beeld());
-    QObject::connect(m_klok, &rondeklok::veranderd, m_klas, [this] { m_klas->toon_klok(*m_klok); });
-    m_klas->toon_klok(*m_klok);
+    m_klas->volg_klok(*m_klok);
     vensterplaats::van(m_klas)->vol_op_ander_scherm(*m_speelbord);
     m_klas->show();
 }

@@ -110,14 +110,6 @@
         <comment>a system&apos;s share: the square, then the team&apos;s name</comment>
         <translation>vak %1, %2</translation>
     </message>
-    <message>
-        <source>time&apos;s up</source>
-        <translation>tijd is om</translation>
-    </message>
-    <message>
-        <source>time left</source>
-        <translation>tijd over</translation>
-    </message>
 </context>
 <context>
     <name>frm_klok</name>
@@ -339,10 +331,6 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <source>add systems to square %1</source>
         <translation>systemen plaatsen in vak %1</translation>
     </message>
-    <message>
-        <source>round timer</source>
-        <translation>rondetimer</translation>
-    </message>
 </context>
 <context>
     <name>frm_standen</name>
@@ -452,6 +440,21 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <source>chosen</source>
         <comment>a team with a system on the square</comment>
         <translation>gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>klok_label</name>
+    <message>
+        <source>round timer</source>
+        <translation>rondetimer</translation>
+    </message>
+    <message>
+        <source>time&apos;s up</source>
+        <translation>tijd is om</translation>
+    </message>
+    <message>
+        <source>time left</source>
+        <translation>tijd over</translation>
     </message>
 </context>
 <context>

@@ -808,7 +808,8 @@ private slots:
     }
 
     // Switching live, from Dutch to English and back, keeps the game, the names half typed in
-    // the add-teams dialog and the focus; every open window changes at once, the class view too.
+    // the add-teams dialog and the focus; every open window changes at once, the class view and
+    // what a screen reader hears of the round timer too.
     void live_wisselen() {
         const auto nl = in_taal("nl");
         spel_met_vensters s;
@@ -826,6 +827,7 @@ private slots:
         s.wissel(1, {1});
         s.vooruit();
         s.programma.wissel_klas();
+        s.programma.klok().wissel();
         const QString totaal = s.tekst("tb_marktaandeel_speler_1");
         taal::zet("nl");
         QApplication::processEvents();
@@ -833,6 +835,7 @@ private slots:
         QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
         QCOMPARE(s.op_bord("lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.op_bord("im_pion_speler_1")->accessibleName(), "groen vierkant, Groen");
+        QCOMPARE(s.op_bord("lbl_klok")->accessibleName(), "rondetimer loopt, nog hooguit 5 minuten");
         QCOMPARE(s.programma.klas()->windowTitle(), "klasweergave");
         QCOMPARE(s.in(*s.programma.klas(), "lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.status.ronde(), 2);
@@ -1004,9 +1007,9 @@ private slots:
     }
 
     // The class view shows the board's time, large: in the last minute both clocks turn bold,
-    // the class view's light on dark; at 0:00 the class view says "time's up" and a screen
-    // reader hears so from the board. T at that instant, before the clock has been looked at
-    // again, starts nothing and still sounds the chime.
+    // the board's red, the class view's light on dark; at 0:00 the class view says "time's up"
+    // and a screen reader hears so from the board. T at that instant, before the clock has been
+    // looked at again, starts nothing and still sounds the chime.
     void klok_loopt_af() {
         using namespace std::chrono_literals;
         spel_met_vensters s;
@@ -1023,6 +1026,7 @@ private slots:
         s.programma.klok().kijk();
         QCOMPARE(bord->accessibleName(), "round timer running, last minute");
         QCOMPARE(bord->font().bold(), true);
+        QCOMPARE_GT(bord->palette().color(QPalette::WindowText).red(), 128);
         QCOMPARE(groot->font().bold(), true);
         QCOMPARE_LT(qGray(groot->palette().color(QPalette::Window).rgb()), 64);
         s.tijd += 60s;

@@ -13,6 +13,7 @@
 
 class QLabel;
 class frm_pion;
+class klok_label;
 class rondeklok;
 class vensterplaats;
 
@@ -34,7 +35,7 @@ public:
     // Shows what the board has just drawn, once the event loop comes round.
     void toon(const bordbeeld& beeld);
     // Shows the round timer beside the year, once the game master has set or started it.
-    void toon_klok(const rondeklok& klok);
+    void volg_klok(const rondeklok& klok);
     void setVisible(bool zichtbaar) override;
 
     // The designed size, in pixels at scale 1.
@@ -52,7 +53,6 @@ private:
     void toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie);
     void toon_naam(int rij);
     void schaal_mee();
-    void stijl_klok();
 
     frm_pion& m_pion;
     indeling m_indeling;
@@ -63,11 +63,7 @@ private:
     std::map<std::pair<std::int16_t, int>, QPixmap> m_op_maat;
     vensterplaats* m_plaats;
     QLabel* m_lbl_ronde_nummer = nullptr;
-    QLabel* m_lbl_klok = nullptr;
-    QLabel* m_lbl_klok_text = nullptr;
-    bool m_klok_let_op = false;
-    // The clock last shown, to say again in another language.
-    const rondeklok* m_klok = nullptr;
+    klok_label* m_lbl_klok = nullptr;
     // Scoreboard rows 1 to 4, and the names they show whole, before any is cut to fit.
     std::array<QLabel*, 5> m_im_pion_speler{};
     std::array<QLabel*, 5> m_lbl_naam_speler{};

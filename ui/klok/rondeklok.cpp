@@ -1,11 +1,8 @@
 #include "ui/klok/rondeklok.h"
 
 #include "services/cls_applicatie.h"
-#include "ui/venster.h"
 
 #include <utility>
-
-#include <QLabel>
 
 namespace {
 
@@ -89,13 +86,6 @@ void rondeklok::na_verandering() {
         m_tik.stop();
     }
     emit veranderd();
-}
-
-bool rondeklok::toon_in(QLabel& label) const {
-    label.setVisible(m_klok.in_gebruik());
-    label.setText(tekst());
-    noem(label, toegankelijke_naam());
-    return m_klok.laatste_minuut() || m_klok.om();
 }
 
 QString rondeklok::tekst() const {
