@@ -125,6 +125,10 @@
         <source>time for one fiscal year, minutes and seconds</source>
         <translation>tijd voor één boekjaar, minuten en seconden</translation>
     </message>
+    <message>
+        <source>Type a time from 0:10 to 59:59: minutes and seconds, such as 2:30, or whole minutes, such as 7.</source>
+        <translation>Typ een tijd van 0:10 tot 59:59: minuten en seconden, zoals 2:30, of hele minuten, zoals 7.</translation>
+    </message>
 </context>
 <context>
     <name>frm_pion</name>

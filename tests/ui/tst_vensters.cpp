@@ -27,7 +27,6 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
-#include <QTimeEdit>
 #include <QTranslator>
 
 namespace {
@@ -835,7 +834,8 @@ private slots:
         QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
         QCOMPARE(s.op_bord("lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.op_bord("im_pion_speler_1")->accessibleName(), "groen vierkant, Groen");
-        QCOMPARE(s.op_bord("lbl_klok")->accessibleName(), "rondetimer loopt, nog hooguit 5 minuten");
+        QCOMPARE(s.op_bord("lbl_klok")->accessibleName(),
+                 "rondetimer loopt, nog hooguit 5 minuten");
         QCOMPARE(s.programma.klas()->windowTitle(), "klasweergave");
         QCOMPARE(s.in(*s.programma.klas(), "lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.status.ronde(), 2);
@@ -975,35 +975,45 @@ private slots:
         QVERIFY(s.programma.klok().gedempt());
     }
 
-    // "round timer..." opens frm_klok at the clock's time, 5:00 at first, from 0:10 to 59:59.
-    // Enter sets the clock to the time typed, Escape leaves it.
+    // "round timer..." opens frm_klok at the clock's time, 5:00 at first, and takes a time typed
+    // as a person types it: over the time shown, after selecting it anew or after a Backspace,
+    // minutes and seconds or whole minutes; Up and Down reach every time from 0:10 to 59:59.
+    // Enter sets the clock to it; a time the clock cannot take is refused only then, with the
+    // reason shown.
+    void klok_instellen_data() {
+        using toetsen = QList<QKeyCombination>;
+        QTest::addColumn<toetsen>("eerst");
+        QTest::addColumn<QString>("typen");
+        QTest::addColumn<int>("seconden"); // 0: refused
+        const QKeyCombination einde(Qt::Key_End), alles(Qt::CTRL | Qt::Key_A),
+            terug(Qt::Key_Backspace), min(Qt::Key_PageDown), plus(Qt::Key_PageUp), op(Qt::Key_Up),
+            neer(Qt::Key_Down);
+        QTest::newRow("over the time shown") << toetsen{} << "0:15" << 15;
+        QTest::newRow("selected anew") << toetsen{einde, alles} << "45:00" << 45 * 60;
+        QTest::newRow("after Backspace") << toetsen{terug} << "2:30" << 150;
+        QTest::newRow("whole minutes") << toetsen{} << "7" << 7 * 60;
+        QTest::newRow("up from the shortest") << toetsen{min, min, min, min, min, op} << "" << 11;
+        QTest::newRow("down from the longest") << toetsen(55, plus) + toetsen{neer} << "" << 3598;
+        QTest::newRow("too short") << toetsen{} << "0:05" << 0;
+    }
     void klok_instellen() {
+        QFETCH(QList<QKeyCombination>, eerst);
+        QFETCH(QString, typen);
+        QFETCH(int, seconden);
         spel_met_vensters s;
         s.teams({{1, "Een"}});
-        const auto open = [&s] {
-            s.menu("round timer...")->trigger();
-            auto* d = s.speelbord.findChild<frm_klok*>();
-            return std::pair{d, d->findChild<QTimeEdit*>("tb_klok_tijd")};
-        };
-        auto [d, tijd] = open();
-        QCOMPARE(tijd->time(), QTime(0, 5, 0));
-        tijd->setTime(QTime(0, 0, 5));
-        QCOMPARE(tijd->time(), QTime(0, 0, 10));
-        tijd->setTime(QTime(1, 0, 0));
-        QCOMPARE(tijd->time(), QTime(0, 59, 59));
-        s.toets(d, Qt::Key_Down);
-        QCOMPARE(d->focusWidget(), tijd);
-        QTest::keyClick(tijd, Qt::Key_Down);
+        s.menu("round timer...")->trigger();
+        auto* d = s.speelbord.findChild<frm_klok*>();
+        auto* tijd = d->findChild<QLineEdit*>("tb_klok_tijd");
+        QCOMPARE(tijd->text(), "5:00");
+        for (const QKeyCombination toets : eerst) {
+            QTest::keyClick(tijd, toets.key(), toets.keyboardModifiers());
+        }
+        QTest::keyClicks(tijd, typen);
         QTest::keyClick(tijd, Qt::Key_Enter);
-        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
-        QCOMPARE(s.op_bord<QLabel>("lbl_klok")->text(), "58:59");
-        QVERIFY(s.getoond("lbl_klok"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::tie(d, tijd) = open();
-        QCOMPARE(tijd->time(), QTime(0, 58, 59));
-        tijd->setTime(QTime(0, 1, 0));
-        s.toets(d, Qt::Key_Escape);
-        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
+        QCOMPARE(s.programma.klok().klok().ingesteld().count(), seconden ? seconden : 300);
+        QCOMPARE(s.getoond("lbl_klok"), seconden != 0);
+        QCOMPARE(d->findChild<QLabel*>("lbl_reden")->isVisible(), seconden == 0);
     }
 
     // The class view shows the board's time, large: in the last minute both clocks turn bold,

@@ -89,7 +89,11 @@ void rondeklok::na_verandering() {
 }
 
 QString rondeklok::tekst() const {
-    const int s = m_klok.seconden_over();
+    return als_tekst(std::chrono::seconds(m_klok.seconden_over()));
+}
+
+QString rondeklok::als_tekst(std::chrono::seconds tijd) {
+    const auto s = static_cast<int>(tijd.count());
     return QString("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QChar('0'));
 }
 

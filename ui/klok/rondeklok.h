@@ -35,6 +35,7 @@ public:
 
     // The time left as m:ss: 5:00, 0:09.
     QString tekst() const;
+    static QString als_tekst(std::chrono::seconds tijd);
     // What a screen reader hears. While the clock runs it changes only at whole minutes, at the
     // last minute and at time's up, so that announcing it does not talk over the class.
     QString toegankelijke_naam() const;
