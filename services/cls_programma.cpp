@@ -6,6 +6,7 @@
 #include "ui/klas/frm_klas.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/standen/standen.h"
+#include "ui/taal.h"
 #include "ui/venster.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,9 @@ cls_programma::cls_programma(cls_klok::tijdbron nu)
                                                   m_subcpt_ui, *m_pion)),
       m_cpt_ui(m_subcpt_ui, m_status, m_tbl_speler, *m_speelbord, *m_pion),
       m_klok(new rondeklok(std::move(nu), m_speelbord.get())) {
+    // An application object without a language yet speaks English, whose counted words come
+    // from its catalogue too.
+    taal::zet(taal::huidig());
     m_speelbord->cpt_ui(m_cpt_ui);
     auto* menu = new bordmenu(
         *m_speelbord, {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});

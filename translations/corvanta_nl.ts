@@ -484,22 +484,6 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
 <context>
     <name>rondeklok</name>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuut</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuten</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -522,6 +506,20 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
     <message>
         <source>round timer running, at most %1 left</source>
         <translation>rondetimer loopt, nog hooguit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

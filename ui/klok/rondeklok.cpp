@@ -6,12 +6,13 @@
 
 namespace {
 
+// Counted words in each language's own plural forms, English's from its catalogue too.
 QString minuten(int n) {
-    return n == 1 ? rondeklok::tr("1 minute") : rondeklok::tr("%1 minutes").arg(n);
+    return rondeklok::tr("%n minute(s)", nullptr, n);
 }
 
 QString seconden(int n) {
-    return n == 1 ? rondeklok::tr("1 second") : rondeklok::tr("%1 seconds").arg(n);
+    return rondeklok::tr("%n second(s)", nullptr, n);
 }
 
 QString duur(int s) {
