@@ -130,7 +130,7 @@ class=$(xprop -id "$board" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
 # folder, not a desktop's. timeout leads a process group, and ends all of it, daemons included.
 kill "${pids[-1]}"
 env -u AT_SPI_BUS_ADDRESS -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
-    timeout -k 2 30 dbus-run-session -- bash "$0" --screen-reader "$prefix/bin/corvanta" "$work" \
+    timeout -k 2 60 dbus-run-session -- bash "$0" --screen-reader "$prefix/bin/corvanta" "$work" \
     4>&2 5>&1 >"$work/bus.log" 2>&1
 
 # The Debian package, made from the top-level build only.
