@@ -8,7 +8,7 @@ packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-multimedia-dev qt6-tool
 case "${1:-build}" in
 build) ;;
 check) packages+=(desktop-file-utils appstream man-db dpkg-dev lintian xvfb x11-utils dbus
-                 at-spi2-core python3-pyatspi) ;;
+                 at-spi2-core python3-pyatspi xdotool) ;;
 clang) packages+=(clang) ;;
 # Qt for Windows, cross-built from Debian's source package.
 windows-qt) packages+=(g++-mingw-w64-x86-64-posix dpkg-dev ninja-build qt6-base-dev-tools) ;;

@@ -32,12 +32,16 @@ int& zonder_abort(int& argc) {
 } // namespace
 
 cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(zonder_abort(argc), argv) {
-    setApplicationName("Corvanta");
-    setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
+    noem_programma();
     // Ties the windows to the installed desktop entry (its icon and name in the task bar), and
     // gives the icon to message boxes that open without a parent window.
     setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
     setWindowIcon(programma_icoon());
+}
+
+void cls_applicatie::noem_programma() {
+    setApplicationName("Corvanta");
+    setApplicationVersion(QStringLiteral(CORVANTA_VERSION));
 }
 
 bool cls_applicatie::notify(QObject* ontvanger, QEvent* gebeurtenis) {

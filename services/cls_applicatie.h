@@ -15,6 +15,9 @@ class cls_applicatie : public QApplication {
 public:
     cls_applicatie(int& argc, char** argv);
 
+    // The program's name and version, which the command line answers with too.
+    static void noem_programma();
+
     // The last net, for an exception from anywhere no handler guard covers.
     bool notify(QObject* ontvanger, QEvent* gebeurtenis) override;
 

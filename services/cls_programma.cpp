@@ -9,6 +9,7 @@
 #include "ui/klok/rondeklok.h"
 #include "ui/standen/spel_bron.h"
 #include "ui/standen/standen.h"
+#include "ui/taal.h"
 #include "ui/venster.h"
 
 #include <QCoreApplication>
@@ -27,12 +28,13 @@ cls_programma::cls_programma(cls_klok::tijdbron nu)
                                                      }
                                                  })),
       m_klok(new rondeklok(std::move(nu), m_speelbord.get())) {
+    // An application object without a language yet speaks English, whose counted words come
+    // from its catalogue too.
+    taal::zet(taal::huidig());
     m_speelbord->cpt_ui(m_cpt_ui);
     auto* menu = new bordmenu(
         *m_speelbord, {.standen = [this] { toon_standen(); }, .klas = [this] { wissel_klas(); }});
     m_speelbord->klok(*m_klok);
-    QObject::connect(m_klok, &rondeklok::veranderd, m_speelbord.get(),
-                     [this] { m_speelbord->toon_klok(*m_klok); });
     menu->voeg_klok_toe(*m_klok);
     m_sneltoetsen = menu->sneltoetsen();
 }
@@ -84,8 +86,7 @@ void cls_programma::wissel_klas() {
     QObject::connect(m_klas, &QObject::destroyed, m_speelbord.get(), [this] { toon_terugblik(0); });
     m_klas->addActions(m_sneltoetsen);
     m_klas->toon(m_speelbord->beeld());
-    QObject::connect(m_klok, &rondeklok::veranderd, m_klas, [this] { m_klas->toon_klok(*m_klok); });
-    m_klas->toon_klok(*m_klok);
+    m_klas->volg_klok(*m_klok);
     if (!vensterplaats::van(m_klas)->vol_op_ander_scherm(*m_speelbord)) {
         // With one screen it covers the board, and takes the keys from it: a letter typed now
         // must not land in a name box out of sight.

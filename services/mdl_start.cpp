@@ -1,14 +1,20 @@
 #include "services/mdl_start.h"
 
+#include "services/cls_applicatie.h"
 #include "services/cls_programma.h"
 #include "ui/taal.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
+#ifdef Q_OS_WIN
+#include <QMessageBox>
+#endif
 
 namespace mdl_start {
 
@@ -21,10 +27,17 @@ cls_programma& programma() {
     return *instantie;
 }
 
+// What the command line asks to be said, and the exit status after it.
+struct antwoord {
+    QString tekst;
+    int status = 0;
+};
+
 // The language from --language, else from the desktop's languages. The options are read twice:
 // once to learn the language, and again, once it is set, so that --help and the errors speak
-// it. --help, --version and a wrong option end the program here, as a command line should.
-void kies_taal() {
+// it. Without a QGuiApplication, Qt's own options (-platform, -style) are still among the
+// arguments: an option the program does not know is then left for the QApplication to judge.
+std::optional<antwoord> kies_taal() {
     const QStringList argumenten = QCoreApplication::arguments();
     QCommandLineParser vooraf;
     const QCommandLineOption taal_optie("language", QString(), "code");
@@ -52,15 +65,38 @@ void kies_taal() {
                                                  "desktop's languages decide.")
             .arg(codes.join(", ")),
         QCoreApplication::translate("mdl_start", "code", "value of --language")));
-    parser.process(argumenten);
-    if (parser.isSet("language") && !bekend) {
-        std::fprintf(
-            stderr, "%s\n",
-            qPrintable(QCoreApplication::translate(
-                           "mdl_start", "corvanta: no such language: %1 (choose one of %2)")
-                           .arg(gevraagd, codes.join(", "))));
-        std::exit(1);
+    if (!parser.parse(argumenten)) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+            return std::nullopt;
+        }
+        return antwoord{QCoreApplication::applicationName() + ": " + parser.errorText() + '\n', 1};
     }
+    if (parser.isSet("version")) {
+        return antwoord{QCoreApplication::applicationName() + ' ' +
+                        QCoreApplication::applicationVersion() + '\n'};
+    }
+    if (parser.isSet("help") || parser.isSet("help-all")) {
+        return antwoord{parser.helpText()};
+    }
+    if (parser.isSet("language") && !bekend) {
+        return antwoord{QCoreApplication::translate(
+                            "mdl_start", "corvanta: no such language: %1 (choose one of %2)")
+                                .arg(gevraagd, codes.join(", ")) +
+                            '\n',
+                        1};
+    }
+    return std::nullopt;
+}
+
+// A program for Windows' desktop has no console to write to: there a message box says it.
+void zeg(const antwoord& a) {
+#ifdef Q_OS_WIN
+    const QString titel = QCoreApplication::applicationName();
+    a.status == 0 ? QMessageBox::information(nullptr, titel, a.tekst)
+                  : QMessageBox::warning(nullptr, titel, a.tekst);
+#else
+    std::fputs(qPrintable(a.tekst), a.status == 0 ? stdout : stderr);
+#endif
 }
 
 } // namespace
@@ -93,8 +129,27 @@ frm_pion& pion() {
     return programma().pion();
 }
 
+std::optional<int> opdrachtregel(int& argc, char** argv) {
+    // Windows always has a screen, and the QApplication that its message box needs.
+#ifdef Q_OS_WIN
+    QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    cls_applicatie::noem_programma();
+    const std::optional<antwoord> gezegd = kies_taal();
+    if (!gezegd) {
+        return std::nullopt;
+    }
+    zeg(*gezegd);
+    return gezegd->status;
+}
+
 void Main() {
-    kies_taal();
+    if (const std::optional<antwoord> gezegd = kies_taal()) {
+        zeg(*gezegd);
+        std::exit(gezegd->status);
+    }
     programma().start();
 }
 

@@ -110,14 +110,6 @@
         <comment>a system&apos;s share: the square, then the team&apos;s name</comment>
         <translation>vak %1, %2</translation>
     </message>
-    <message>
-        <source>time&apos;s up</source>
-        <translation>tijd is om</translation>
-    </message>
-    <message>
-        <source>time left</source>
-        <translation>tijd over</translation>
-    </message>
 </context>
 <context>
     <name>frm_klok</name>
@@ -132,6 +124,10 @@
     <message>
         <source>time for one fiscal year, minutes and seconds</source>
         <translation>tijd voor één boekjaar, minuten en seconden</translation>
+    </message>
+    <message>
+        <source>Type a time from 0:10 to 59:59: minutes and seconds, such as 2:30, or whole minutes, such as 7.</source>
+        <translation>Typ een tijd van 0:10 tot 59:59: minuten en seconden, zoals 2:30, of hele minuten, zoals 7.</translation>
     </message>
 </context>
 <context>
@@ -339,10 +335,6 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <source>add systems to square %1</source>
         <translation>systemen plaatsen in vak %1</translation>
     </message>
-    <message>
-        <source>round timer</source>
-        <translation>rondetimer</translation>
-    </message>
 </context>
 <context>
     <name>frm_standen</name>
@@ -455,6 +447,21 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
     </message>
 </context>
 <context>
+    <name>klok_label</name>
+    <message>
+        <source>round timer</source>
+        <translation>rondetimer</translation>
+    </message>
+    <message>
+        <source>time&apos;s up</source>
+        <translation>tijd is om</translation>
+    </message>
+    <message>
+        <source>time left</source>
+        <translation>tijd over</translation>
+    </message>
+</context>
+<context>
     <name>mdl_start</name>
     <message>
         <source>Game master&apos;s board for the classroom game Corvanta</source>
@@ -476,22 +483,6 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
 </context>
 <context>
     <name>rondeklok</name>
-    <message>
-        <source>1 minute</source>
-        <translation>1 minuut</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuten</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
-    </message>
     <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
@@ -515,6 +506,20 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
     <message>
         <source>round timer running, at most %1 left</source>
         <translation>rondetimer loopt, nog hooguit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

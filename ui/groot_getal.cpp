@@ -55,10 +55,14 @@ void groot_getal::changeEvent(QEvent* event) {
 
 // A character on its baseline, with room for what reaches past its advance.
 const QPixmap& groot_getal::teken(QChar teken) {
+    const qreal dpr = devicePixelRatioF();
+    if (dpr != m_dpr) {
+        m_tekens.clear();
+        m_dpr = dpr;
+    }
     QPixmap& plaatje = m_tekens[teken];
     if (plaatje.isNull()) {
         const QFontMetricsF maat(font());
-        const qreal dpr = devicePixelRatioF();
         const QRectF omtrek = maat.boundingRect(teken);
         plaatje = QPixmap((QSizeF(std::max(omtrek.right(), maat.horizontalAdvance(teken)) + 2,
                                   std::ceil(maat.ascent()) + std::ceil(maat.descent()) + 2) *

@@ -22,5 +22,8 @@ protected:
 private:
     const QPixmap& teken(QChar teken);
 
+    // The characters drawn for the pixel ratio of the screen where they were drawn; a window
+    // moved to a screen of another ratio draws them anew, or they would show soft or coarse.
     QHash<QChar, QPixmap> m_tekens;
+    qreal m_dpr = 0;
 };

@@ -3,6 +3,7 @@
 #include "ui/board/achtergrond.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
+#include "ui/klok/klok_label.h"
 #include "ui/lettertype.h"
 #include "ui/lijnkader.h"
 
@@ -106,6 +107,10 @@ QWidget* indeling::maak(const ontwerp& rij) {
         return new lijnkader(QFrame::HLine, ouder);
     case soort::pion:
         return new pion_plaatje(ouder);
+    case soort::klok:
+        return new klok_label(klok_label::variant::bord, ouder);
+    case soort::grote_klok:
+        return new klok_label(klok_label::variant::klas, ouder);
     }
     throw std::logic_error("a layout row of no known kind");
 }

@@ -14,8 +14,21 @@
 
 // What a control of a layout table is: a push button, a label, a label for a number drawn very
 // large, a text box, a picture stretched over its control, the board picture, a rectangle
-// outline, a horizontal line, or a dialog's pawn.
-enum class soort { knop, label, getal, tekstvak, plaatje, achtergrond, kader, lijn, pion };
+// outline, a horizontal line, a dialog's pawn, or the round timer's time on the board or, very
+// large, in the class view.
+enum class soort {
+    knop,
+    label,
+    getal,
+    tekstvak,
+    plaatje,
+    achtergrond,
+    kader,
+    lijn,
+    pion,
+    klok,
+    grote_klok
+};
 
 // An English text of a layout table, translated when it is shown, in the window's class as
 // context. Written with QT_TRANSLATE_NOOP, or QT_TRANSLATE_NOOP3 where the translator needs to

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -17,6 +18,12 @@ namespace {
 // application object (a test makes several) starts in English.
 constexpr char eigen_naam[] = "corvanta_vertaling";
 constexpr char qt_naam[] = "corvanta_qt_vertaling";
+constexpr char taal_naam[] = "corvanta_taal";
+
+// corvanta_nl.qm speaks nl; corvanta_pt_BR.qm, pt_BR.
+QString code_van(const QString& catalogus) {
+    return QFileInfo(catalogus).completeBaseName().section('_', 1);
+}
 
 QCoreApplication& app() {
     QCoreApplication* app = QCoreApplication::instance();
@@ -51,10 +58,12 @@ QList<aanbod> talen() {
     const QStringList catalogi =
         QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("corvanta_*.qm")}, QDir::Files);
     for (const QString& catalogus : catalogi) {
-        const QString code = catalogus.section('_', 1).section('.', 0, 0);
-        QString naam = QLocale(code).nativeLanguageName();
-        naam[0] = naam[0].toUpper();
-        alle.append({code, naam});
+        const QString code = code_van(catalogus);
+        if (code == QLatin1String("en")) {
+            continue;
+        }
+        const QString naam = QLocale(code).nativeLanguageName();
+        alle.append({code, naam.isEmpty() ? code : naam.left(1).toUpper() + naam.mid(1)});
     }
     return alle;
 }
@@ -64,11 +73,14 @@ bool spreekt(const QString& code) {
     return std::any_of(alle.begin(), alle.end(), [&](const aanbod& t) { return t.code == code; });
 }
 
+// Qt's own search for a language's catalogue, regions included: "pt-BR" finds a Brazilian
+// catalogue before a Portuguese one.
 QString uit_voorkeur(const QStringList& ui_talen) {
     for (const QString& voorkeur : ui_talen) {
-        const QString code = voorkeur.section(QLatin1Char('-'), 0, 0).section('_', 0, 0);
-        if (spreekt(code)) {
-            return code;
+        QTranslator vertaler;
+        if (vertaler.load(QLocale(voorkeur), QStringLiteral("corvanta"), QStringLiteral("_"),
+                          QStringLiteral(":/i18n"))) {
+            return code_van(vertaler.filePath());
         }
     }
     return QStringLiteral("en");
@@ -78,21 +90,22 @@ void zet(const QString& code) {
     if (!spreekt(code)) {
         throw std::invalid_argument("Corvanta speaks no language " + code.toStdString());
     }
-    if (code == huidig()) {
+    if (app().property(taal_naam) == code) {
         return;
     }
     haal_weg(eigen_naam);
     haal_weg(qt_naam);
+    // English too: its catalogue holds the plural forms of counted words.
+    installeer(eigen_naam, ":/i18n/corvanta_" + code + ".qm");
     if (code != QLatin1String("en")) {
-        installeer(eigen_naam, ":/i18n/corvanta_" + code + ".qm");
         // Qt's own file, where Qt keeps its translations; it is not the program's.
         installeer(qt_naam, "qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
-    app().setProperty("corvanta_taal", code);
+    app().setProperty(taal_naam, code);
 }
 
 QString huidig() {
-    const QString code = app().property("corvanta_taal").toString();
+    const QString code = app().property(taal_naam).toString();
     return code.isEmpty() ? QStringLiteral("en") : code;
 }
 

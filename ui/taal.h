@@ -6,7 +6,9 @@
 
 // The language the windows speak: English, the language of the code, or Dutch from the catalogue
 // compiled into the program (translations/corvanta_nl.ts), with Qt's own Dutch for what Qt
-// writes itself, such as a text box's context menu, when Qt's catalogue is installed.
+// writes itself, such as a text box's context menu, when Qt's catalogue is installed. English
+// has a catalogue too, translations/corvanta_en.ts, of the plural forms of its counted words
+// alone ("%n minute(s)").
 //
 // A change takes effect in every open window at once: installing or removing a translator makes
 // Qt send each window a LanguageChange event, on which the window sets its texts again. Nothing
@@ -28,7 +30,8 @@ bool spreekt(const QString& code);
 QString uit_voorkeur(const QStringList& ui_talen);
 
 // Switches the running program to a language it speaks; any other code is an error. Needs a
-// QCoreApplication.
+// QCoreApplication, which speaks no language, not even English's counted words, until a
+// language is set.
 void zet(const QString& code);
 // The code of the language spoken now.
 QString huidig();

@@ -87,8 +87,11 @@ if [ "$status" -ne 1 ] || ! grep -q '^corvanta: ' "$work/out"; then
     fail "without a display the program ended with status $status: $(cat "$work/out")"
 fi
 
-# The command line: --version, --help in the language asked for, a language it lacks.
-cli() { QT_QPA_PLATFORM=offscreen "$prefix/bin/corvanta" "$@" 2>/dev/null; }
+# The command line, answered without a display as anywhere: --version, --help in the language
+# asked for, a language it lacks.
+cli() {
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/corvanta" "$@" 2>/dev/null
+}
 [ "$(cli --version)" = "Corvanta $version" ] || fail "--version says: $(cli --version)"
 cli --language nl --help | grep -q -- '--language <code> *Spreek <code>' ||
     fail "--help in Dutch says: $(cli --language nl --help)"
@@ -127,7 +130,7 @@ class=$(xprop -id "$board" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
 # folder, not a desktop's. timeout leads a process group, and ends all of it, daemons included.
 kill "${pids[-1]}"
 env -u AT_SPI_BUS_ADDRESS -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
-    timeout -k 2 30 dbus-run-session -- bash "$0" --screen-reader "$prefix/bin/corvanta" "$work" \
+    timeout -k 2 60 dbus-run-session -- bash "$0" --screen-reader "$prefix/bin/corvanta" "$work" \
     4>&2 5>&1 >"$work/bus.log" 2>&1
 
 # The Debian package, made from the top-level build only.

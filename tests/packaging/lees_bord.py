@@ -3,10 +3,14 @@
 
 Adds four teams, gives the first a system on square 5 through the pawn's accessible "Press"
 action, goes two fiscal years forward and reads the year label and that pawn as a screen reader
-would: by their accessible names. Exit status 0 when they read "fiscal year 3" and the team's
-name; 1, with the reason, otherwise. Runs under Debian's /usr/bin/python3, which has pyatspi.
+would: by their accessible names. Then sets the round timer to 0:10 and starts it from the
+board's menu, opened with the right mouse button (xdotool), puts the focus in a name box and
+waits for the clock's time's up, which a screen reader speaks wherever the focus is: a
+notification that shows. Exit status 0 when all is heard; 1, with the reason, otherwise. Runs
+under Debian's /usr/bin/python3, which has pyatspi.
 """
 
+import subprocess
 import sys
 import time
 
@@ -83,6 +87,74 @@ def knop(venster, naam):
                  lambda: control(venster, lambda c: c.name == naam and kan_drukken(c)))
 
 
+def xdotool(*opdracht):
+    subprocess.run(["xdotool", *map(str, opdracht)], check=True)
+
+
+def pomp(tijd):
+    """Lets the bus deliver events for a while."""
+    einde = time.monotonic() + tijd
+    while time.monotonic() < einde:
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.01)
+
+
+def kies_in_menu(bord, naam):
+    """Opens the board's menu with the right mouse button over square 5's frame, then goes down
+    its entries until the one in focus is this one, and chooses it. A menu is no child of the
+    program on the bus: a screen reader follows it by its focus, and so does this."""
+    in_focus = []
+
+    def focus(event):
+        if event.detail1 == 1:
+            in_focus.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(focus, "object:state-changed:focused")
+    kader = control(bord, lambda c: c.name == "frame of square 5").queryComponent()
+    x, y, breed, hoog = kader.getExtents(pyatspi.DESKTOP_COORDS)
+    # The registry's own mouse and keys (Atspi.generate_mouse_event) do not reach Xvfb here.
+    xdotool("mousemove", x + breed // 2, y + hoog // 2, "click", 3)
+    for _ in range(12):
+        xdotool("key", "Down")
+        pomp(0.3)
+        if in_focus and in_focus[-1] == naam:
+            xdotool("key", "Return")
+            pyatspi.Registry.deregisterEventListener(focus, "object:state-changed:focused")
+            return
+    sys.exit(f"FAIL: no menu entry {naam!r}, only {in_focus}")
+
+
+def klok_gehoord(app, bord):
+    """Sets the clock to 0:10 and starts it; with the focus in a name box, its time's up is
+    heard all the same."""
+    gehoord = []
+
+    def getoond(event):
+        try:
+            if event.detail1 == 1 and event.source.getRoleName() == "notification":
+                gehoord.append(event.source.name)
+        except GLib.Error:
+            pass
+
+    pyatspi.Registry.registerEventListener(getoond, "object:state-changed:showing")
+    kies_in_menu(bord, "round timer...")
+    klok = wacht('window "round timer"', lambda: venster(app, "round timer"))
+    wacht("time box", lambda: control(klok, lambda c: c.name.startswith("time for one fiscal"))
+          ).queryEditableText().setTextContents("0:10")
+    druk(knop(klok, "OK"))
+    kies_in_menu(bord, "start timer")
+    vak = control(bord, lambda c: c.name == "name of team in row 1")
+    vak.queryComponent().grabFocus()
+    wacht("the focus in the name box",
+          lambda: True if vak.getState().contains(pyatspi.STATE_FOCUSED) else None)
+    einde = time.monotonic() + 15
+    while "round timer, time's up" not in gehoord:
+        if time.monotonic() > einde:
+            sys.exit(f"FAIL: no announcement of time's up, only {gehoord}")
+        pomp(0.05)
+    print(f"announced: {gehoord}")
+
+
 def main(pid):
     bureau = pyatspi.Registry.getDesktop(0)
     app = wacht("program on the bus",
@@ -112,6 +184,7 @@ def main(pid):
     print(f'heard: "{jaar.name}"; on square 5: "{pion.name if pion else ""}"')
     if jaar.name != "fiscal year 3" or pion is None or TEAMS[0] not in pion.name:
         sys.exit("FAIL: expected \"fiscal year 3\" and the pawn of " + TEAMS[0])
+    klok_gehoord(app, bord)
 
 
 if __name__ == "__main__":

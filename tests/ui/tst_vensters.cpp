@@ -25,8 +25,8 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
-#include <QTimeEdit>
 #include <QToolTip>
 #include <QTranslator>
 
@@ -977,7 +977,8 @@ private slots:
     }
 
     // Switching live, from Dutch to English and back, keeps the game, the names half typed in
-    // the add-teams dialog and the focus; every open window changes at once, the class view too.
+    // the add-teams dialog and the focus; every open window changes at once, the class view and
+    // what a screen reader hears of the round timer too.
     void live_wisselen() {
         const auto nl = in_taal("nl");
         spel_met_vensters s;
@@ -995,6 +996,7 @@ private slots:
         s.wissel(1, {1});
         s.vooruit();
         s.programma.wissel_klas();
+        s.programma.klok().wissel();
         const QString totaal = s.tekst("tb_marktaandeel_speler_1");
         taal::zet("nl");
         QApplication::processEvents();
@@ -1002,6 +1004,8 @@ private slots:
         QCOMPARE(s.op_bord<QLabel>("lbl_ronde_text")->text(), "boekjaar");
         QCOMPARE(s.op_bord("lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.op_bord("im_pion_speler_1")->accessibleName(), "groen vierkant, Groen");
+        QCOMPARE(s.op_bord("lbl_klok")->accessibleName(),
+                 "rondetimer loopt, nog hooguit 5 minuten");
         QCOMPARE(s.programma.klas()->windowTitle(), "klasweergave");
         QCOMPARE(s.in(*s.programma.klas(), "lbl_ronde_nummer")->accessibleName(), "boekjaar 2");
         QCOMPARE(s.status.ronde(), 2);
@@ -1011,8 +1015,8 @@ private slots:
     }
 
     // A number drawn from pictures of its characters looks as a plain label of it would, at any
-    // alignment and after a change of font: its ink covers the same place, to a pixel, and as
-    // much of it.
+    // alignment and after a change of font or screen: its ink covers the same place, to a pixel,
+    // and as much of it.
     void groot_getal_als_label() {
         const auto inkt = [](const QImage& beeld) {
             QRect omtrek;
@@ -1049,6 +1053,14 @@ private slots:
             }
             QCOMPARE_LT(std::abs(getal_hoeveel - hoeveel), hoeveel / 50);
         }
+        // Moved to a screen of another pixel ratio, it draws its characters anew, as sharp as a
+        // number drawn there at first.
+        groot_getal verhuisd("32767"), daar("32767");
+        verhuisd.grab();
+        for (groot_getal* getal : {&verhuisd, &daar}) {
+            getal->setScreen(QGuiApplication::screens().at(2));
+        }
+        QCOMPARE(verhuisd.grab().toImage(), daar.grab().toImage());
     }
 
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
@@ -1163,40 +1175,51 @@ private slots:
         QVERIFY(s.programma.klok().gedempt());
     }
 
-    // "round timer..." opens frm_klok at the clock's time, 5:00 at first, from 0:10 to 59:59.
-    // Enter sets the clock to the time typed, Escape leaves it.
+    // "round timer..." opens frm_klok at the clock's time, 5:00 at first, and takes a time typed
+    // as a person types it: over the time shown, after selecting it anew or after a Backspace,
+    // minutes and seconds or whole minutes; Up and Down reach every time from 0:10 to 59:59.
+    // Enter sets the clock to it; a time the clock cannot take is refused only then, with the
+    // reason shown.
+    void klok_instellen_data() {
+        using toetsen = QList<QKeyCombination>;
+        QTest::addColumn<toetsen>("eerst");
+        QTest::addColumn<QString>("typen");
+        QTest::addColumn<int>("seconden"); // 0: refused
+        const QKeyCombination einde(Qt::Key_End), alles(Qt::CTRL | Qt::Key_A),
+            terug(Qt::Key_Backspace), min(Qt::Key_PageDown), plus(Qt::Key_PageUp), op(Qt::Key_Up),
+            neer(Qt::Key_Down);
+        QTest::newRow("over the time shown") << toetsen{} << "0:15" << 15;
+        QTest::newRow("selected anew") << toetsen{einde, alles} << "45:00" << 45 * 60;
+        QTest::newRow("after Backspace") << toetsen{terug} << "2:30" << 150;
+        QTest::newRow("whole minutes") << toetsen{} << "7" << 7 * 60;
+        QTest::newRow("up from the shortest") << toetsen{min, min, min, min, min, op} << "" << 11;
+        QTest::newRow("down from the longest") << toetsen(55, plus) + toetsen{neer} << "" << 3598;
+        QTest::newRow("too short") << toetsen{} << "0:05" << 0;
+    }
     void klok_instellen() {
+        QFETCH(QList<QKeyCombination>, eerst);
+        QFETCH(QString, typen);
+        QFETCH(int, seconden);
         spel_met_vensters s;
         s.teams({{1, "Een"}});
-        const auto open = [&s] {
-            s.menu("round timer...")->trigger();
-            auto* d = s.speelbord.findChild<frm_klok*>();
-            return std::pair{d, d->findChild<QTimeEdit*>("tb_klok_tijd")};
-        };
-        auto [d, tijd] = open();
-        QCOMPARE(tijd->time(), QTime(0, 5, 0));
-        tijd->setTime(QTime(0, 0, 5));
-        QCOMPARE(tijd->time(), QTime(0, 0, 10));
-        tijd->setTime(QTime(1, 0, 0));
-        QCOMPARE(tijd->time(), QTime(0, 59, 59));
-        s.toets(d, Qt::Key_Down);
-        QCOMPARE(d->focusWidget(), tijd);
-        QTest::keyClick(tijd, Qt::Key_Down);
+        s.menu("round timer...")->trigger();
+        auto* d = s.speelbord.findChild<frm_klok*>();
+        auto* tijd = d->findChild<QLineEdit*>("tb_klok_tijd");
+        QCOMPARE(tijd->text(), "5:00");
+        for (const QKeyCombination toets : eerst) {
+            QTest::keyClick(tijd, toets.key(), toets.keyboardModifiers());
+        }
+        QTest::keyClicks(tijd, typen);
         QTest::keyClick(tijd, Qt::Key_Enter);
-        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
-        QCOMPARE(s.op_bord<QLabel>("lbl_klok")->text(), "58:59");
-        QVERIFY(s.getoond("lbl_klok"));
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        std::tie(d, tijd) = open();
-        QCOMPARE(tijd->time(), QTime(0, 58, 59));
-        tijd->setTime(QTime(0, 1, 0));
-        s.toets(d, Qt::Key_Escape);
-        QCOMPARE(s.programma.klok().klok().ingesteld(), std::chrono::seconds(58 * 60 + 59));
+        QCOMPARE(s.programma.klok().klok().ingesteld().count(), seconden ? seconden : 300);
+        QCOMPARE(s.getoond("lbl_klok"), seconden != 0);
+        QCOMPARE(d->findChild<QLabel*>("lbl_reden")->isVisible(), seconden == 0);
     }
 
     // The class view shows the board's time, large: in the last minute both clocks turn bold,
-    // the class view's light on dark; at 0:00 the class view says "time's up" and a screen
-    // reader hears so from the board. T then starts nothing.
+    // the board's red, the class view's light on dark; at 0:00 the class view says "time's up"
+    // and a screen reader hears so from the board. T at that instant, before the clock has been
+    // looked at again, starts nothing and still sounds the chime.
     void klok_loopt_af() {
         using namespace std::chrono_literals;
         spel_met_vensters s;
@@ -1213,16 +1236,18 @@ private slots:
         s.programma.klok().kijk();
         QCOMPARE(bord->accessibleName(), "round timer running, last minute");
         QCOMPARE(bord->font().bold(), true);
+        QCOMPARE_GT(bord->palette().color(QPalette::WindowText).red(), 128);
         QCOMPARE(groot->font().bold(), true);
         QCOMPARE_LT(qGray(groot->palette().color(QPalette::Window).rgb()), 64);
         s.tijd += 60s;
-        s.programma.klok().kijk();
+        QSignalSpy chime(&s.programma.klok(), &rondeklok::tijd_om);
+        s.toets(&s.speelbord, Qt::Key_T);
+        QCOMPARE(chime.count(), 1);
+        QVERIFY(!s.programma.klok().klok().loopt());
         QCOMPARE(s.klas_anders_dan_bord(), QString());
         QCOMPARE(bord->text(), "0:00");
         QCOMPARE(s.in<QLabel>(klas, "lbl_klok_text")->text(), "time's up");
         QCOMPARE(bord->accessibleName(), "round timer, time's up");
-        QTest::keyClick(&s.speelbord, Qt::Key_T);
-        QVERIFY(!s.programma.klok().klok().loopt());
     }
 
     // A stopped clock costs nothing: while it runs a timer wakes the program, once paused no

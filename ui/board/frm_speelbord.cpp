@@ -9,6 +9,7 @@
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/frm_pion.h"
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
+#include "ui/klok/klok_label.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/lettertype.h"
 #include "ui/venster.h"
@@ -116,10 +117,6 @@ void frm_speelbord::neem_controls() {
     m_knp_achteruit = m_indeling.control<QPushButton>("knp_achteruit");
     m_knp_vooruit = m_indeling.control<QPushButton>("knp_vooruit");
     m_lbl_ronde_nummer = m_indeling.control<QLabel>("lbl_ronde_nummer");
-    m_lbl_klok = m_indeling.control<QLabel>("lbl_klok");
-    m_lbl_klok->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lbl_klok->setAccessibleName(tr("round timer"));
-    m_lbl_klok->hide();
     m_indeling.array("tb_naam_speler", m_tb_naam_speler);
     m_indeling.array("im_pion_speler", m_im_pion_speler);
     m_indeling.array("tb_marktaandeel_speler", m_tb_marktaandeel_speler);
@@ -156,26 +153,7 @@ void frm_speelbord::cpt_ui(cls_cpt_ui& let_cpt_ui) {
 
 void frm_speelbord::klok(rondeklok& let_klok) {
     m_klok = &let_klok;
-}
-
-void frm_speelbord::toon_klok(const rondeklok& klok) {
-    const bool let_op = klok.toon_in(*m_lbl_klok);
-    if (let_op != m_klok_let_op) {
-        m_klok_let_op = let_op;
-        stijl_klok();
-    }
-}
-
-// Red and bold, so that it stands out also to someone who cannot tell the red.
-void frm_speelbord::stijl_klok() {
-    QPalette rood;
-    if (m_klok_let_op) {
-        rood.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x20));
-    }
-    m_lbl_klok->setPalette(m_klok_let_op ? rood : QPalette());
-    QFont letter = m_lbl_klok->font();
-    letter.setBold(m_klok_let_op);
-    m_lbl_klok->setFont(letter);
+    m_indeling.control<klok_label>("lbl_klok")->volg(let_klok);
 }
 
 void frm_speelbord::zet_klok_terug() {
@@ -262,9 +240,6 @@ void frm_speelbord::vertaal() {
     noem_ronde();
     if (m_teams_toegevoegd) {
         noem_pionnen(beeld());
-    }
-    if (m_klok) {
-        toon_klok(*m_klok);
     }
 }
 
@@ -374,7 +349,6 @@ void frm_speelbord::schaal_mee() {
     const QSize bord = in_pixels(ontwerp_speelbord::client_twips, m_schaal).size();
     m_bord = QRect(QPoint((width() - bord.width()) / 2, (height() - bord.height()) / 2), bord);
     m_indeling.pas_toe(m_schaal, m_bord.topLeft());
-    stijl_klok();
 }
 
 void frm_speelbord::verbind_handlers() {

@@ -44,10 +44,9 @@ public:
 
     // The facade that the window's buttons drive; set once, by the wiring, before events arrive.
     void cpt_ui(cls_cpt_ui& let_cpt_ui);
-    // The round timer that "forward" and "rewind" set back; set once, by the wiring.
+    // The round timer that "forward" and "rewind" set back, and that shows beside the fiscal
+    // year once the game master has set or started it; set once, by the wiring.
     void klok(rondeklok& let_klok);
-    // Shows the round timer beside the fiscal year once the game master has set or started it.
-    void toon_klok(const rondeklok& klok);
 
     void initialiseer();
     void refresh_me();
@@ -104,7 +103,6 @@ private:
     void zet_tabvolgorde();
     void verbind_handlers();
     void schaal_mee();
-    void stijl_klok();
     // Another year begins: its clock stands at the full time, ready for T.
     void zet_klok_terug();
     cls_cpt_ui& facade() const;
@@ -116,8 +114,6 @@ private:
     frm_pion& m_pion;
     cls_cpt_ui* m_cpt_ui = nullptr;
     rondeklok* m_klok = nullptr;
-    // In the last minute and at time's up the clock stands out.
-    bool m_klok_let_op = false;
 
     cls_subcpt_ui::per_team_int m_inverse_volgorde{};
     indeling m_indeling;
@@ -133,7 +129,6 @@ private:
     QPushButton* m_knp_achteruit = nullptr;
     QPushButton* m_knp_vooruit = nullptr;
     QLabel* m_lbl_ronde_nummer = nullptr;
-    QLabel* m_lbl_klok = nullptr;
 
     // Scoreboard rows 1 to 4.
     std::array<QLineEdit*, 5> m_tb_naam_speler{};

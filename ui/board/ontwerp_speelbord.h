@@ -51,7 +51,7 @@ inline constexpr std::array tabel{
     ontwerp{"shp_background_scoreboard", soort::kader,    {960, 2760, 3375, 2175},  0,      "",             QT_TRANSLATE_NOOP("frm_speelbord", "scoreboard background")},
     ontwerp{"lbl_ronde_text",            soort::label,    {1200, 2160, 1335, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "fiscal year", "the round of the game, heading of its number"), QT_TRANSLATE_NOOP("frm_speelbord", "fiscal year heading")},
     ontwerp{"lbl_ronde_nummer",          soort::label,    {2760, 2160, 495, 375},   groot,  "",             QT_TRANSLATE_NOOP3("frm_speelbord", "fiscal year", "the round of the game; a screen reader hears the number after it")},
-    ontwerp{"lbl_klok",                  soort::label,    {3360, 2160, 975, 375},   groot,  "",             ""},
+    ontwerp{"lbl_klok",                  soort::klok,     {3360, 2160, 975, 375},   groot,  "",             ""},
     ontwerp{"lbl_speler",                soort::label,    {1200, 2880, 1095, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "biz unit", "a team, as the board calls it; column heading over the team names"), QT_TRANSLATE_NOOP("frm_speelbord", "biz unit column heading")},
     ontwerp{"lbl_marktaandeel",          soort::label,    {2760, 2880, 1335, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "   share", "column heading over the teams' total market shares; the three leading blanks move it over the numbers"), QT_TRANSLATE_NOOP("frm_speelbord", "share column heading")},
     ontwerp{"im_pion_speler",            soort::plaatje,  {2520, 3360, 255, 255},   0,      "",             QT_TRANSLATE_NOOP("frm_speelbord", "pawn of team in row %1"), 1, 4, onder_elkaar},

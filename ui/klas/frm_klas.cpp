@@ -3,7 +3,7 @@
 #include "services/cls_applicatie.h"
 #include "ui/board/ontwerp_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
-#include "ui/klok/rondeklok.h"
+#include "ui/klok/klok_label.h"
 #include "ui/lettertype.h"
 #include "ui/venster.h"
 
@@ -52,7 +52,7 @@ constexpr std::array tabel{
     ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 270, 70),      kop,    QT_TRANSLATE_NOOP3("frm_klas", "fiscal year", "the round of the game, heading of its number"), QT_TRANSLATE_NOOP("frm_klas", "fiscal year heading")},
     ontwerp{"lbl_ronde_nummer",         soort::getal,   px(40, 100, 270, 140),    jaar,   "",            ""},
     ontwerp{"lbl_klok_text",            soort::label,   px(310, 30, 330, 70),     kop,    "",            ""},
-    ontwerp{"lbl_klok",                 soort::getal,   px(310, 100, 330, 140),   jaar,   "",            ""},
+    ontwerp{"lbl_klok",                 soort::grote_klok, px(310, 100, 330, 140), jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
     ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
     ontwerp{"lbl_marktaandeel_speler",  soort::getal,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
@@ -90,12 +90,8 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
 
     m_indeling.bouw(tabel);
     m_lbl_ronde_nummer = m_indeling.control<QLabel>("lbl_ronde_nummer");
-    m_lbl_klok = m_indeling.control<QLabel>("lbl_klok");
-    m_lbl_klok_text = m_indeling.control<QLabel>("lbl_klok_text");
-    m_lbl_klok->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lbl_klok_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_lbl_klok->hide();
-    m_lbl_klok_text->hide();
+    m_lbl_klok = m_indeling.control<klok_label>("lbl_klok");
+    m_lbl_klok->bijschrift(*m_indeling.control<QLabel>("lbl_klok_text"));
     m_indeling.array("im_pion_speler", m_im_pion_speler);
     m_indeling.array("lbl_naam_speler", m_lbl_naam_speler);
     m_indeling.array("lbl_marktaandeel_speler", m_lbl_marktaandeel_speler);
@@ -169,9 +165,6 @@ void frm_klas::changeEvent(QEvent* event) {
         cls_applicatie::bewaakt([this] {
             setWindowTitle(tr("class view", "window title"));
             m_indeling.vertaal();
-            if (m_klok) {
-                toon_klok(*m_klok);
-            }
             if (m_getoond.ronde != 0) {
                 // Nothing shown counts as unchanged, so every name is given again.
                 plan(m_beeld.value_or(std::exchange(m_getoond, bordbeeld{})));
@@ -244,34 +237,8 @@ void frm_klas::teken_regel(std::size_t v, std::size_t k, const bordbeeld::regel&
 }
 
 // The round timer is drawn at once: it changes once a second, and only itself.
-void frm_klas::toon_klok(const rondeklok& klok) {
-    m_klok = &klok;
-    const bool let_op = klok.toon_in(*m_lbl_klok);
-    m_lbl_klok_text->setVisible(klok.klok().in_gebruik());
-    m_lbl_klok_text->setText(klok.klok().om() ? tr("time's up") : tr("time left"));
-    if (let_op != m_klok_let_op) {
-        m_klok_let_op = let_op;
-        stijl_klok();
-    }
-}
-
-// In the last minute the clock turns to white on dark red and bold: it changes in brightness
-// and weight, not only in colour, for a pupil who cannot tell the colours apart.
-void frm_klas::stijl_klok() {
-    QPalette rood;
-    if (m_klok_let_op) {
-        rood.setColor(QPalette::Window, QColor(0xA0, 0x00, 0x18));
-        rood.setColor(QPalette::WindowText, Qt::white);
-    }
-    m_lbl_klok->setPalette(rood);
-    // The digits keep clear of the dark field's edges.
-    const int rand = m_klok_let_op ? m_lbl_klok->height() / 10 : 0;
-    m_lbl_klok->setContentsMargins(rand, 0, rand, 0);
-    for (QLabel* label : {m_lbl_klok, m_lbl_klok_text}) {
-        QFont letter = label->font();
-        letter.setBold(m_klok_let_op);
-        label->setFont(letter);
-    }
+void frm_klas::volg_klok(const rondeklok& klok) {
+    m_lbl_klok->volg(klok);
 }
 
 // A system taken away has no share.
@@ -333,7 +300,6 @@ void frm_klas::schaal_mee() {
     const QSize maat(qRound(ontworpen.width() * schaal), qRound(ontworpen.height() * schaal));
     m_ontwerp = QRect(QPoint((width() - maat.width()) / 2, (height() - maat.height()) / 2), maat);
     m_indeling.pas_toe(schaal, m_ontwerp.topLeft());
-    stijl_klok();
     for (int r = 1; r <= 4; ++r) {
         toon_naam(r);
     }

@@ -15,6 +15,7 @@
 
 class QLabel;
 class frm_pion;
+class klok_label;
 class rondeklok;
 class vensterplaats;
 
@@ -52,7 +53,7 @@ public:
     // The year replayed, 0 while the view shows the live game.
     int gekozen_jaar() const { return m_jaar; }
     // Shows the round timer beside the year, once the game master has set or started it.
-    void toon_klok(const rondeklok& klok);
+    void volg_klok(const rondeklok& klok);
     void setVisible(bool zichtbaar) override;
 
     // The designed size, in pixels at scale 1.
@@ -78,7 +79,6 @@ private:
     void toon_aandeel(QLabel& label, const bordbeeld::regel& regel, const QString& wie);
     void toon_naam(int rij);
     void schaal_mee();
-    void stijl_klok();
     void richt_terugblik_in();
 
     frm_pion& m_pion;
@@ -97,11 +97,7 @@ private:
     std::map<std::tuple<std::int16_t, int, bool>, QPixmap> m_op_maat;
     vensterplaats* m_plaats;
     QLabel* m_lbl_ronde_nummer = nullptr;
-    QLabel* m_lbl_klok = nullptr;
-    QLabel* m_lbl_klok_text = nullptr;
-    bool m_klok_let_op = false;
-    // The clock last shown, to say again in another language.
-    const rondeklok* m_klok = nullptr;
+    klok_label* m_lbl_klok = nullptr;
     // Scoreboard rows 1 to 4, and the names they show whole, before any is cut to fit.
     std::array<QLabel*, 5> m_im_pion_speler{};
     std::array<QLabel*, 5> m_lbl_naam_speler{};

@@ -1,20 +1,18 @@
 #include "ui/klok/rondeklok.h"
 
 #include "services/cls_applicatie.h"
-#include "ui/venster.h"
 
 #include <utility>
 
-#include <QLabel>
-
 namespace {
 
+// Counted words in each language's own plural forms, English's from its catalogue too.
 QString minuten(int n) {
-    return n == 1 ? rondeklok::tr("1 minute") : rondeklok::tr("%1 minutes").arg(n);
+    return rondeklok::tr("%n minute(s)", nullptr, n);
 }
 
 QString seconden(int n) {
-    return n == 1 ? rondeklok::tr("1 second") : rondeklok::tr("%1 seconds").arg(n);
+    return rondeklok::tr("%n second(s)", nullptr, n);
 }
 
 QString duur(int s) {
@@ -31,8 +29,10 @@ QString duur(int s) {
 
 rondeklok::rondeklok(cls_klok::tijdbron nu, QObject* parent)
     : QObject(parent), m_klok(std::move(nu)) {
+    // A coarse timer may wake a little early or late: the clock measures at every look, and an
+    // early look only sets the timer again for the rest of the second.
     m_tik.setSingleShot(true);
-    m_tik.setTimerType(Qt::PreciseTimer);
+    m_tik.setTimerType(Qt::CoarseTimer);
     connect(&m_tik, &QTimer::timeout, this, bewaak([this] { kijk(); }));
 }
 
@@ -41,12 +41,16 @@ void rondeklok::stel_in(std::chrono::seconds tijd) {
     na_verandering();
 }
 
+// Time that ran out since the last look is found before T changes anything: T then starts
+// nothing, and the chime still sounds.
 void rondeklok::wissel() {
-    if (!m_klok.loopt() && !m_klok.om()) {
-        // Ready before the time is up, so that the chime sounds at 0:00, not a moment after.
-        m_geluid.bereid_voor();
+    if (!meld_om()) {
+        if (!m_klok.loopt() && !m_klok.om()) {
+            // Ready before the time is up, so that the chime sounds at 0:00, not a moment after.
+            m_geluid.bereid_voor();
+        }
+        m_klok.wissel();
     }
-    m_klok.wissel();
     na_verandering();
 }
 
@@ -60,10 +64,19 @@ void rondeklok::demp(bool stil) {
 }
 
 void rondeklok::kijk() {
-    if (m_klok.meld_om() && !m_gedempt) {
+    meld_om();
+    na_verandering();
+}
+
+bool rondeklok::meld_om() {
+    if (!m_klok.meld_om()) {
+        return false;
+    }
+    if (!m_gedempt) {
         m_geluid.speel();
     }
-    na_verandering();
+    emit tijd_om();
+    return true;
 }
 
 // Wakes again when the shown second changes, measured from now; a stopped clock needs no timer.
@@ -76,15 +89,12 @@ void rondeklok::na_verandering() {
     emit veranderd();
 }
 
-bool rondeklok::toon_in(QLabel& label) const {
-    label.setVisible(m_klok.in_gebruik());
-    label.setText(tekst());
-    noem(label, toegankelijke_naam());
-    return m_klok.laatste_minuut() || m_klok.om();
+QString rondeklok::tekst() const {
+    return als_tekst(std::chrono::seconds(m_klok.seconden_over()));
 }
 
-QString rondeklok::tekst() const {
-    const int s = m_klok.seconden_over();
+QString rondeklok::als_tekst(std::chrono::seconds tijd) {
+    const auto s = static_cast<int>(tijd.count());
     return QString("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QChar('0'));
 }
 

@@ -13,10 +13,8 @@
 // that wakes the program while the clock runs, at the moment the shown time changes, never on a
 // beat of its own that could drift. While the clock stands still no timer runs at all.
 //
-// The board and the class view redraw their clocks on veranderd, which comes with every change
-// of the shown time and of the clock's state.
-class QLabel;
-
+// The board's and the class view's clock labels redraw on veranderd, which comes with every
+// change of the shown time and of the clock's state.
 class rondeklok : public QObject {
     Q_OBJECT
 
@@ -37,17 +35,19 @@ public:
 
     // The time left as m:ss: 5:00, 0:09.
     QString tekst() const;
+    static QString als_tekst(std::chrono::seconds tijd);
     // What a screen reader hears. While the clock runs it changes only at whole minutes, at the
     // last minute and at time's up, so that announcing it does not talk over the class.
     QString toegankelijke_naam() const;
-    // Shows the clock in a window's label: hidden until it is used, then m:ss and the screen
-    // reader's name. Returns whether it is in its last minute or over, which the windows mark.
-    bool toon_in(QLabel& label) const;
 
 signals:
     void veranderd();
+    // The time is found up: the chime's moment, muted or not. Once per full time.
+    void tijd_om();
 
 private:
+    // Plays the chime when the time is found up; says whether it was.
+    bool meld_om();
     void na_verandering();
 
     cls_klok m_klok;
