@@ -158,12 +158,6 @@ vensterplaats* vensterplaats::van(QWidget* venster) {
                    : nullptr;
 }
 
-void noem(QWidget& control, const QString& naam) {
-    if (control.accessibleName() != naam) {
-        control.setAccessibleName(naam);
-    }
-}
-
 bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag) {
     QMessageBox box(QMessageBox::NoIcon, titel, vraag, QMessageBox::NoButton, &ouder);
     // Buttons of one role keep the order they were added in, whatever the desktop's convention.

@@ -58,10 +58,6 @@ private:
     bool m_kader_bekend = false;
 };
 
-// Gives a control a new accessible name, which Qt tells assistive technology of; a redraw that
-// leaves the name as it was tells nothing.
-void noem(QWidget& control, const QString& naam);
-
 // Asks with a modal box, OK before Cancel and without an icon, and says whether OK was chosen.
 // The buttons speak the program's language.
 bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag);

@@ -10,6 +10,7 @@
 #include "ui/dialogs/frm_voeg_systeem_toe.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/lettertype.h"
+#include "ui/noem.h"
 #include "ui/venster.h"
 
 #include <algorithm>

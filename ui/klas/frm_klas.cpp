@@ -5,6 +5,7 @@
 #include "ui/dialogs/frm_pion.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/lettertype.h"
+#include "ui/noem.h"
 #include "ui/venster.h"
 
 #include <algorithm>

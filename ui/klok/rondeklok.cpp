@@ -1,7 +1,7 @@
 #include "ui/klok/rondeklok.h"
 
 #include "services/cls_applicatie.h"
-#include "ui/venster.h"
+#include "ui/noem.h"
 
 #include <utility>
 
