@@ -2,6 +2,8 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
+#include <QScreen>
 #include <QSize>
 #include <QString>
 
@@ -25,17 +27,21 @@ void centreer_op_scherm(QWidget& venster);
 // that fits the screen's free area with the window manager's frame, and otherwise as large as
 // fits, never below the smallest scale; centred, title bar on the screen. The frame is only
 // estimated until the window manager has framed the window; then the window is fitted again,
-// once. Full screen is for a projector. A child object of its window, so that the program's F11
-// can find the one of the window in front.
+// once. Full screen is for a projector.
+//
+// Made with its window, before the window is first shown, it follows the window by itself: it
+// watches the window's events, as QCompleter watches its line edit, and places it on the first
+// show, which Qt sends after it makes the native window but before the window manager maps it,
+// so the frame goes where it was asked to. A child object of its window, so that the program's
+// F11 can find the one of the window in front.
 class vensterplaats : public QObject {
     Q_OBJECT
 
 public:
     vensterplaats(QWidget& venster, QSize ontworpen, double kleinste_schaal);
 
-    // The window calls these from its setVisible, before Qt makes the native window, so that it
-    // is made at its place and the window manager puts the frame where it was asked to; and
-    // from its moveEvent and resizeEvent, when the frame may have become known.
+    // What the window's show, move and resize do; for a window that still forwards them, once
+    // more changes nothing.
     void bij_tonen(bool zichtbaar);
     void bij_verplaatsen();
 
@@ -48,6 +54,9 @@ public:
     // The one of this window, or nullptr.
     static vensterplaats* van(QWidget* venster);
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     void open_op_scherm();
 
@@ -56,6 +65,8 @@ private:
     double m_kleinste_schaal;
     bool m_geopend = false;
     bool m_kader_bekend = false;
+    // The screen it was given before its first show, if Qt has made its native window since.
+    QPointer<QScreen> m_scherm;
 };
 
 // Asks with a modal box, OK before Cancel and without an icon, and says whether OK was chosen.

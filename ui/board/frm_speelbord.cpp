@@ -81,8 +81,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
                              QWidget* parent)
     : QWidget(parent), m_tbl_speler(tbl_speler), m_tbl_speelbord(tbl_speelbord), m_status(status),
       m_subcpt_ui(subcpt_ui), m_pion(pion), m_indeling(*this, lettertype::standaard_punten),
-      m_achtergrond(lees_achtergrond()), m_rand(m_achtergrond),
-      m_plaats(new vensterplaats(*this, ontworpen_maat(), kleinste_schaal)) {
+      m_achtergrond(lees_achtergrond()), m_rand(m_achtergrond) {
     if (m_achtergrond.isNull()) {
         throw std::runtime_error("the board picture is missing from the program");
     }
@@ -90,6 +89,7 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
     setWindowIcon(programma_icoon());
     setMinimumSize(in_pixels(ontwerp_speelbord::client_twips, kleinste_schaal).size());
+    new vensterplaats(*this, ontworpen_maat(), kleinste_schaal);
 
     m_indeling.bouw(ontwerp_speelbord::tabel);
     neem_controls();
@@ -334,20 +334,7 @@ void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
 
 void frm_speelbord::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    cls_applicatie::bewaakt([this] {
-        schaal_mee();
-        m_plaats->bij_verplaatsen();
-    });
-}
-
-void frm_speelbord::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    cls_applicatie::bewaakt([this] { m_plaats->bij_verplaatsen(); });
-}
-
-void frm_speelbord::setVisible(bool zichtbaar) {
-    cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
-    QWidget::setVisible(zichtbaar);
+    cls_applicatie::bewaakt([this] { schaal_mee(); });
 }
 
 // The board fills the window as far as its proportions allow, centred; every control's place

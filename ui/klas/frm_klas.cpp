@@ -269,18 +269,5 @@ void frm_klas::schaal_mee() {
 
 void frm_klas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    cls_applicatie::bewaakt([this] {
-        schaal_mee();
-        m_plaats->bij_verplaatsen();
-    });
-}
-
-void frm_klas::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    cls_applicatie::bewaakt([this] { m_plaats->bij_verplaatsen(); });
-}
-
-void frm_klas::setVisible(bool zichtbaar) {
-    cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
-    QWidget::setVisible(zichtbaar);
+    cls_applicatie::bewaakt([this] { schaal_mee(); });
 }

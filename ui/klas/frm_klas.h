@@ -35,14 +35,12 @@ public:
     void toon(const bordbeeld& beeld);
     // Shows the round timer beside the year, once the game master has set or started it.
     void toon_klok(const rondeklok& klok);
-    void setVisible(bool zichtbaar) override;
 
     // The designed size, in pixels at scale 1.
     static constexpr QSize ontworpen{1920, 1080};
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
