@@ -49,6 +49,13 @@ void indeling::bouw(std::span<const ontwerp> tabel) {
     }
 }
 
+void indeling::zet_tabvolgorde(std::span<const plek> volgorde) const {
+    for (std::size_t j = 1; j < volgorde.size(); ++j) {
+        QWidget::setTabOrder(control<QWidget>(volgorde[j - 1].naam, volgorde[j - 1].index),
+                             control<QWidget>(volgorde[j].naam, volgorde[j].index));
+    }
+}
+
 void indeling::vertaal() const {
     for (const regel& r : m_regels) {
         benoem(r);

@@ -43,6 +43,12 @@ struct ontwerp {
     QString (*noem)(int index) = nullptr; // an accessible name that %1 cannot say
 };
 
+// A control of a layout table by its name and, in an array, its index.
+struct plek {
+    const char* naam;
+    int index = 0;
+};
+
 // Rows of controls 360 twips apart, element 1 on top: the scoreboard's and the dialogs'.
 constexpr QPoint onder_elkaar(int index) {
     return {0, 360 * (index - 1)};
@@ -79,6 +85,9 @@ public:
         }
     }
 
+    // Runs the tab order through these controls, in this order.
+    void zet_tabvolgorde(std::span<const plek> volgorde) const;
+
     // Sets every caption and accessible name again in the language spoken now; a window calls
     // it on LanguageChange.
     void vertaal() const;
@@ -104,6 +113,16 @@ private:
     double m_standaard_punten;
     std::vector<regel> m_regels;
 };
+
+// A control array element by the array's own numbering; anything outside it is an error, never
+// a null control.
+template <class T, std::size_t N> T& element(const std::array<T*, N>& controls, int index) {
+    T* control = controls.at(static_cast<std::size_t>(index));
+    if (!control) {
+        throw std::out_of_range("a control array has no element " + std::to_string(index));
+    }
+    return *control;
+}
 
 // Twips to a pixel at the designed size.
 inline constexpr double twips_per_pixel = 15.0;

@@ -92,7 +92,6 @@ private:
     void teken_vakken(const bordbeeld& beeld);
     void noem_pionnen(const bordbeeld& beeld);
     void neem_controls();
-    void zet_tabvolgorde();
     void verbind_handlers();
     void schaal_mee();
     void stijl_klok();

@@ -3,6 +3,7 @@
 #include "ui/indeling.h"
 
 #include <array>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -12,6 +13,9 @@
 namespace ontwerp_speelbord {
 
 constexpr QRect client_twips(0, 0, 15240, 11175);
+inline QSize ontworpen_maat() {
+    return in_pixels(client_twips, 1).size();
+}
 
 // Square v's controls stand where square 1's do, moved by the square's place in the grid.
 constexpr QPoint vak(int v) {
@@ -35,6 +39,25 @@ inline QString slot_aandeel(int i) {
     return QCoreApplication::translate("frm_speelbord", "market share on line %1 of square %2")
         .arg(slot_regel(i))
         .arg(slot_vak(i));
+}
+
+// Tab starts at "forward" and runs through the scoreboard from the bottom up, "rewind", then the
+// squares 3 to 9, 1 and 2, each button and its share boxes from the bottom line up.
+inline std::vector<plek> tabvolgorde() {
+    std::vector<plek> volgorde{{"knp_vooruit"}};
+    for (const char* deel : {"tb_marktaandeel_speler", "tb_naam_speler"}) {
+        for (int r = 4; r >= 1; --r) {
+            volgorde.push_back({deel, r});
+        }
+    }
+    volgorde.push_back({"knp_achteruit"});
+    for (int v : {3, 4, 5, 6, 7, 8, 9, 1, 2}) {
+        volgorde.push_back({"knp_voeg_systeem_toe", v});
+        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
+            volgorde.push_back({"tb_marktaandeel_systeem", i});
+        }
+    }
+    return volgorde;
 }
 
 // Font sizes in points: the scoreboard's headings and buttons, and the square numbers.
