@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTimeEdit>
 #include <QTranslator>
@@ -425,6 +426,9 @@ private slots:
             QCOMPARE(s.in<pion_plaatje>(d, naam("im_pion", i))->pixmap().cacheKey(),
                      s.pion.im_pion(4 * i - 3).cacheKey());
         }
+        // Pictures only: a screen reader hears of no button there.
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.in(d, "im_pion_1"))->role(),
+                 QAccessible::Graphic);
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
         for (const auto& [box, tekst] : {std::pair{1, "Zelfde"}, {4, "Zelfde"}, {2, " "}}) {
@@ -561,6 +565,10 @@ private slots:
         QCOMPARE(druk->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         druk->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(d->focusWidget()->objectName(), "knp_voeg_systeem_toe");
+        // Its team moved across, the pawn is off: pressed again, it does nothing.
+        QSignalSpy weer(s.in<pion_plaatje>(*d, "im_pion_3"), &pion_plaatje::clicked);
+        druk->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(weer.count(), 0);
         // A screen reader hears each pawn's team, its look, and whether the team is chosen.
         const auto hoor = [d](const char* pion) {
             return QAccessible::queryAccessibleInterface(d->findChild<QWidget*>(pion))
