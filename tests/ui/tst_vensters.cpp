@@ -1,4 +1,5 @@
 #include "spel_met_vensters.h"
+#include "ui/board/achtergrond.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
@@ -352,6 +353,13 @@ private slots:
              {QPoint(b / 2, 0), QPoint(b / 2, h), QPoint(0, h / 2), QPoint(b, h / 2)}) {
             QCOMPARE(getekend.pixelColor(rand), kader->palette().color(QPalette::WindowText));
         }
+        // The board picture as stored; made smaller, all of it again, smoothly.
+        QWidget* achter = s.op_bord("im_background");
+        const QImage plaatje = lees_achtergrond().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(achter->grab().toImage().convertToFormat(QImage::Format_RGB32), plaatje);
+        s.speelbord.resize(508, 373);
+        QCOMPARE(achter->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plaatje.scaled(achter->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
 
     // The scoreboard shows the teams by total in rows 1 to n, the leader on top; a square's
