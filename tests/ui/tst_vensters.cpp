@@ -900,7 +900,7 @@ private slots:
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
     // total stand at least 1/25 of the screen's height, the year's taller and the round timer's
     // as tall; every text fits its place, in either language, 59:59 too; a long name is cut at
-    // its end.
+    // its end; nothing stands outside the view.
     void klas_leesbaar_data() {
         QTest::addColumn<QString>("taal");
         QTest::newRow("English") << "en";
@@ -932,8 +932,15 @@ private slots:
                 te_smal << c->objectName();
             }
         }
+        QStringList buiten;
+        for (const QWidget* c : klas.findChildren<QWidget*>()) {
+            if (!klas.rect().contains(c->geometry())) {
+                buiten << c->objectName();
+            }
+        }
         QCOMPARE(te_klein.join(", "), QString());
         QCOMPARE(te_smal.join(", "), QString());
+        QCOMPARE(buiten.join(", "), QString());
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
         QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
