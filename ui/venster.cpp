@@ -210,8 +210,9 @@ bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag) {
 }
 
 QIcon programma_icoon() {
-    // Decoding the seven pictures takes milliseconds, and every window asks, each add-systems
-    // dialog anew; the application object keeps the icon once made and drops it with itself.
+    // Decoding the seven pictures takes milliseconds, and a window that sets the icon itself asks
+    // each time it is made; the application object keeps the icon once made and drops it with
+    // itself.
     static constexpr char bewaard_als[] = "corvanta_programma_icoon";
     QCoreApplication* app = QCoreApplication::instance();
     if (app) {
@@ -236,7 +237,6 @@ void richt_dialoog_in(QWidget& dialoog, const QString& titel, QSize twips, doubl
     dialoog.setWindowFlag(Qt::Dialog);
     dialoog.setAttribute(Qt::WA_DeleteOnClose);
     dialoog.setWindowTitle(titel);
-    dialoog.setWindowIcon(programma_icoon());
     dialoog.setFixedSize(in_pixels(QRect(QPoint(), twips), schaal).size());
     QPalette wit = dialoog.palette();
     wit.setColor(QPalette::Window, Qt::white);

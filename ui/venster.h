@@ -74,7 +74,7 @@ private:
 bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag);
 
 // The program's icon, in every size it is drawn in, from the pictures compiled into the program.
-// Each window sets it itself, so that it carries it under any application object.
+// The application object gives it to every window that sets none of its own.
 QIcon programma_icoon();
 
 // The common look of the two small dialogs: a white client area of the designed size in twips at

@@ -6,7 +6,6 @@
 #include "ui/klok/frm_klok.h"
 #include "ui/lettertype.h"
 #include "ui/taal.h"
-#include "ui/venster.h"
 
 #ifdef CORVANTA_STANDEN
 #include "ui/standen/standen.h"
@@ -243,7 +242,7 @@ private slots:
     }
     // Pawn n = 4 * (colour - 1) + shape, 20 x 20 pixels: red, green, blue (#3366FF, not pure
     // blue) and yellow; a square fills its picture, the other shapes stand on white. There is no
-    // pawn 17. A window carries the program's icon itself: the test's QApplication has none.
+    // pawn 17.
     void pionnen() {
         spel_met_vensters s;
         for (int n = 1; n <= 16; ++n) {
@@ -254,9 +253,6 @@ private slots:
             QCOMPARE((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF, (n - 1) % 4 != 0);
         }
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.pion.im_pion(17));
-        s.teams({{1, "Een"}});
-        QCOMPARE(s.open_vak(4)->windowIcon().cacheKey(), programma_icoon().cacheKey());
-        QCOMPARE(programma_icoon().isNull(), false);
     }
 
     // What a person would notice at every size: a control outside its frame or the board, two

@@ -55,7 +55,6 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
     }
     setObjectName("frm_speelbord");
     setWindowTitle(tr("Corvanta 5", "the window's title: the game's name and edition"));
-    setWindowIcon(programma_icoon());
     setMinimumSize(in_pixels(ontwerp_speelbord::client_twips, kleinste_schaal).size());
     new vensterplaats(*this, ontwerp_speelbord::ontworpen_maat(), kleinste_schaal);
 

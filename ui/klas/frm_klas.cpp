@@ -72,7 +72,6 @@ frm_klas::frm_klas(frm_pion& pion, QWidget* parent)
       m_plaats(new vensterplaats(*this, ontworpen, kleinste_schaal)) {
     setObjectName("frm_klas");
     setWindowTitle(tr("class view", "window title"));
-    setWindowIcon(programma_icoon());
     setAttribute(Qt::WA_DeleteOnClose);
     // On the projector while the game master goes on working on the board.
     setAttribute(Qt::WA_ShowWithoutActivating);
