@@ -13,6 +13,7 @@
 namespace ontwerp_speelbord {
 
 constexpr QRect client_twips(0, 0, 15240, 11175);
+// The same in pixels, at scale 1.
 inline QSize ontworpen_maat() {
     return in_pixels(client_twips, 1).size();
 }
