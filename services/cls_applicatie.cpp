@@ -34,7 +34,8 @@ int& zonder_abort(int& argc) {
 cls_applicatie::cls_applicatie(int& argc, char** argv) : QApplication(zonder_abort(argc), argv) {
     noem_programma();
     // Ties the windows to the installed desktop entry (its icon and name in the task bar), and
-    // gives the icon to message boxes that open without a parent window.
+    // gives every window the program's icon, message boxes without a parent window too: the
+    // window manager reads it from each window.
     setDesktopFileName(QStringLiteral(CORVANTA_APP_ID));
     setWindowIcon(programma_icoon());
 }

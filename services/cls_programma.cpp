@@ -124,7 +124,6 @@ void cls_programma::toon_standen() {
             return;
         }
         m_standen_venster = &m_standen->venster();
-        m_standen_venster->setWindowIcon(programma_icoon());
         // Opens at 960 x 600 where that fits, never below 40 % of it.
         new vensterplaats(*m_standen_venster, QSize(960, 600), 0.4);
         for (auto signaal : {&frm_speelbord::getekend, &frm_speelbord::hernoemd}) {

@@ -10,22 +10,22 @@
 void groot_getal::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetricsF maat(font());
     const QRectF vlak = contentsRect();
-    QSizeF tekst(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
+    QSizeF omvang(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
     // A number wider than its place is drawn smaller to fit, not cut off.
-    const qreal krimp = tekst.width() > vlak.width() ? vlak.width() / tekst.width() : 1.0;
-    tekst *= krimp;
+    const qreal krimp = omvang.width() > vlak.width() ? vlak.width() / omvang.width() : 1.0;
+    omvang *= krimp;
     const Qt::Alignment richting = QStyle::visualAlignment(layoutDirection(), alignment());
     qreal x = vlak.left();
     qreal y = vlak.top();
     if (richting & Qt::AlignRight) {
-        x = vlak.right() - tekst.width();
+        x = vlak.right() - omvang.width();
     } else if (richting & Qt::AlignHCenter) {
-        x += (vlak.width() - tekst.width()) / 2;
+        x += (vlak.width() - omvang.width()) / 2;
     }
     if (richting & Qt::AlignBottom) {
-        y = vlak.bottom() - tekst.height();
+        y = vlak.bottom() - omvang.height();
     } else if (richting & Qt::AlignVCenter) {
-        y += (vlak.height() - tekst.height()) / 2;
+        y += (vlak.height() - omvang.height()) / 2;
     }
     QPainter schilder(this);
     if (krimp < 1.0) {

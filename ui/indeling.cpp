@@ -3,7 +3,6 @@
 #include "ui/board/achtergrond.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
-#include "ui/klok/klok_label.h"
 #include "ui/lettertype.h"
 #include "ui/lijnkader.h"
 
@@ -37,16 +36,23 @@ indeling::indeling(QWidget& venster, double standaard_punten)
     m_venster.setFont(lettertype::maak(m_standaard_punten));
 }
 
-void indeling::bouw(std::span<const ontwerp> tabel) {
+void indeling::bouw(std::span<const ontwerp> tabel, const maker& eigen) {
     for (const ontwerp& rij : tabel) {
         for (int index = rij.eerste; index <= rij.laatste; ++index) {
-            QWidget* control = maak(rij);
+            QWidget* control = maak(rij, eigen);
             control->setObjectName(index == 0 ? QString::fromUtf8(rij.naam)
                                               : QString("%1_%2").arg(rij.naam).arg(index));
             const QRect twips = rij.plaats ? rij.twips.translated(rij.plaats(index)) : rij.twips;
             m_regels.push_back({control, &rij, index, twips});
             benoem(m_regels.back());
         }
+    }
+}
+
+void indeling::zet_tabvolgorde(std::span<const plek> volgorde) const {
+    for (std::size_t j = 1; j < volgorde.size(); ++j) {
+        QWidget::setTabOrder(control<QWidget>(volgorde[j - 1].naam, volgorde[j - 1].index),
+                             control<QWidget>(volgorde[j].naam, volgorde[j].index));
     }
 }
 
@@ -83,7 +89,7 @@ void indeling::benoem(const regel& r) const {
     }
 }
 
-QWidget* indeling::maak(const ontwerp& rij) {
+QWidget* indeling::maak(const ontwerp& rij, const maker& eigen) {
     QWidget* ouder = &m_venster;
     switch (rij.wat) {
     case soort::knop:
@@ -107,10 +113,11 @@ QWidget* indeling::maak(const ontwerp& rij) {
         return new lijnkader(QFrame::HLine, ouder);
     case soort::pion:
         return new pion_plaatje(ouder);
-    case soort::klok:
-        return new klok_label(klok_label::variant::bord, ouder);
-    case soort::grote_klok:
-        return new klok_label(klok_label::variant::klas, ouder);
+    case soort::eigen:
+        if (eigen) {
+            return eigen(*ouder);
+        }
+        break;
     }
     throw std::logic_error("a layout row of no known kind");
 }

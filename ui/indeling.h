@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -14,21 +15,9 @@
 
 // What a control of a layout table is: a push button, a label, a label for a number drawn very
 // large, a text box, a picture stretched over its control, the board picture, a rectangle
-// outline, a horizontal line, a dialog's pawn, or the round timer's time on the board or, very
-// large, in the class view.
-enum class soort {
-    knop,
-    label,
-    getal,
-    tekstvak,
-    plaatje,
-    achtergrond,
-    kader,
-    lijn,
-    pion,
-    klok,
-    grote_klok
-};
+// outline, a horizontal line, a dialog's pawn, or a control of the window's own making, such as
+// the round timer's time.
+enum class soort { knop, label, getal, tekstvak, plaatje, achtergrond, kader, lijn, pion, eigen };
 
 // An English text of a layout table, translated when it is shown, in the window's class as
 // context. Written with QT_TRANSLATE_NOOP, or QT_TRANSLATE_NOOP3 where the translator needs to
@@ -56,6 +45,12 @@ struct ontwerp {
     QString (*noem)(int index) = nullptr; // an accessible name that %1 cannot say
 };
 
+// A control of a layout table by its name and, in an array, its index.
+struct plek {
+    const char* naam;
+    int index = 0;
+};
+
 // Rows of controls 360 twips apart, element 1 on top: the scoreboard's and the dialogs'.
 constexpr QPoint onder_elkaar(int index) {
     return {0, 360 * (index - 1)};
@@ -72,8 +67,10 @@ public:
 
     // Makes the table's controls as children of the window, named as the table names them
     // (an array element's name ends in _ and its index). The table's order is the stacking
-    // order: each row lies above the rows before it.
-    void bouw(std::span<const ontwerp> tabel);
+    // order: each row lies above the rows before it. The window makes the controls of its own
+    // kind with eigen, as children of the widget it is given.
+    using maker = std::function<QWidget*(QWidget& ouder)>;
+    void bouw(std::span<const ontwerp> tabel, const maker& eigen = {});
 
     // A control the table made; a name or an index it did not make is an error.
     template <class T> T* control(const char* naam, int index = 0) const {
@@ -92,6 +89,9 @@ public:
         }
     }
 
+    // Runs the tab order through these controls, in this order.
+    void zet_tabvolgorde(std::span<const plek> volgorde) const;
+
     // Sets every caption and accessible name again in the language spoken now; a window calls
     // it on LanguageChange.
     void vertaal() const;
@@ -108,7 +108,7 @@ private:
         QRect twips;
     };
 
-    QWidget* maak(const ontwerp& rij);
+    QWidget* maak(const ontwerp& rij, const maker& eigen);
     void benoem(const regel& r) const;
     QString vertaald(const vertaalbaar& tekst, int index) const;
     QWidget* zoek(const char* naam, int index) const;
@@ -117,6 +117,16 @@ private:
     double m_standaard_punten;
     std::vector<regel> m_regels;
 };
+
+// A control array element by the array's own numbering; anything outside it is an error, never
+// a null control.
+template <class T, std::size_t N> T& element(const std::array<T*, N>& controls, int index) {
+    T* control = controls.at(static_cast<std::size_t>(index));
+    if (!control) {
+        throw std::out_of_range("a control array has no element " + std::to_string(index));
+    }
+    return *control;
+}
 
 // Twips to a pixel at the designed size.
 inline constexpr double twips_per_pixel = 15.0;

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDirIterator>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QIconEngine>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -101,18 +103,53 @@ double passende_schaal(const QWidget& venster, QSize ontworpen, double kleinste)
 void centreer_op_scherm(QWidget& venster) {
     const QRect vrij = beschikbaar(venster);
     const QSize buiten = venster.size().grownBy(kader_om(venster));
-    // For a window, move() places the frame's top-left corner.
-    venster.move(vrij.left() + std::max(0, (vrij.width() - buiten.width()) / 2),
-                 vrij.top() + std::max(0, (vrij.height() - buiten.height()) / 2));
+    const QPoint hoek(vrij.left() + std::max(0, (vrij.width() - buiten.width()) / 2),
+                      vrij.top() + std::max(0, (vrij.height() - buiten.height()) / 2));
+    // Before Qt has made the native window, move() places the frame's top-left corner; after,
+    // the client area's, until the window manager has framed it. The frame goes there all the
+    // same when its own position is asked for.
+    venster.move(hoek);
+    if (QWindow* raam = venster.windowHandle(); raam && !kader_bekend(venster)) {
+        raam->setFramePosition(hoek);
+    }
 }
 
 vensterplaats::vensterplaats(QWidget& venster, QSize ontworpen, double kleinste_schaal)
     : QObject(&venster), m_venster(venster), m_ontworpen(ontworpen),
-      m_kleinste_schaal(kleinste_schaal) {}
+      m_kleinste_schaal(kleinste_schaal) {
+    m_venster.installEventFilter(this);
+}
+
+bool vensterplaats::eventFilter(QObject* object, QEvent* event) {
+    if (object == &m_venster) {
+        switch (event->type()) {
+        // Qt makes the native window before it sends the first show: it gives it the screen it
+        // was asked for, then the one its geometry lies on. The first is where it opens.
+        case QEvent::ScreenChangeInternal:
+            if (!m_geopend && !m_scherm) {
+                m_scherm = m_venster.screen();
+            }
+            break;
+        case QEvent::Show:
+            bij_tonen(true);
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            bij_verplaatsen();
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(object, event);
+}
 
 void vensterplaats::bij_tonen(bool zichtbaar) {
     if (zichtbaar && !m_geopend) {
         m_geopend = true;
+        if (m_scherm) {
+            m_venster.setScreen(m_scherm);
+        }
         open_op_scherm();
     }
 }
@@ -144,6 +181,8 @@ void vensterplaats::verlaat_volledig_scherm() {
 bool vensterplaats::vol_op_ander_scherm(const QWidget& ander) {
     for (QScreen* scherm : QGuiApplication::screens()) {
         if (scherm != ander.screen()) {
+            // Placed: nothing is left for the first show to do.
+            m_geopend = true;
             m_venster.setScreen(scherm);
             m_venster.setGeometry(scherm->geometry());
             m_venster.setWindowState(Qt::WindowFullScreen);
@@ -156,12 +195,6 @@ bool vensterplaats::vol_op_ander_scherm(const QWidget& ander) {
 vensterplaats* vensterplaats::van(QWidget* venster) {
     return venster ? venster->findChild<vensterplaats*>(QString(), Qt::FindDirectChildrenOnly)
                    : nullptr;
-}
-
-void noem(QWidget& control, const QString& naam) {
-    if (control.accessibleName() != naam) {
-        control.setAccessibleName(naam);
-    }
 }
 
 bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag) {
@@ -177,8 +210,9 @@ bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag) {
 }
 
 QIcon programma_icoon() {
-    // Decoding the seven pictures takes milliseconds, and every window asks, each add-systems
-    // dialog anew; the application object keeps the icon once made and drops it with itself.
+    // Decoding the seven pictures takes milliseconds, and a window that sets the icon itself asks
+    // each time it is made; the application object keeps the icon once made and drops it with
+    // itself.
     static constexpr char bewaard_als[] = "corvanta_programma_icoon";
     QCoreApplication* app = QCoreApplication::instance();
     if (app) {
@@ -203,7 +237,6 @@ void richt_dialoog_in(QWidget& dialoog, const QString& titel, QSize twips, doubl
     dialoog.setWindowFlag(Qt::Dialog);
     dialoog.setAttribute(Qt::WA_DeleteOnClose);
     dialoog.setWindowTitle(titel);
-    dialoog.setWindowIcon(programma_icoon());
     dialoog.setFixedSize(in_pixels(QRect(QPoint(), twips), schaal).size());
     QPalette wit = dialoog.palette();
     wit.setColor(QPalette::Window, Qt::white);

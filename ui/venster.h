@@ -2,6 +2,8 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QPointer>
+#include <QScreen>
 #include <QSize>
 #include <QString>
 
@@ -25,19 +27,18 @@ void centreer_op_scherm(QWidget& venster);
 // that fits the screen's free area with the window manager's frame, and otherwise as large as
 // fits, never below the smallest scale; centred, title bar on the screen. The frame is only
 // estimated until the window manager has framed the window; then the window is fitted again,
-// once. Full screen is for a projector. A child object of its window, so that the program's F11
-// can find the one of the window in front.
+// once. Full screen is for a projector.
+//
+// Made with its window, before the window is first shown, it follows the window by itself: it
+// watches the window's events, as QCompleter watches its line edit, and places it on the first
+// show, which Qt sends after it makes the native window but before the window manager maps it,
+// so the frame goes where it was asked to. A child object of its window, so that the program's
+// F11 can find the one of the window in front.
 class vensterplaats : public QObject {
     Q_OBJECT
 
 public:
     vensterplaats(QWidget& venster, QSize ontworpen, double kleinste_schaal);
-
-    // The window calls these from its setVisible, before Qt makes the native window, so that it
-    // is made at its place and the window manager puts the frame where it was asked to; and
-    // from its moveEvent and resizeEvent, when the frame may have become known.
-    void bij_tonen(bool zichtbaar);
-    void bij_verplaatsen();
 
     void wissel_volledig_scherm();
     void verlaat_volledig_scherm();
@@ -48,7 +49,12 @@ public:
     // The one of this window, or nullptr.
     static vensterplaats* van(QWidget* venster);
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
+    void bij_tonen(bool zichtbaar);
+    void bij_verplaatsen();
     void open_op_scherm();
 
     QWidget& m_venster;
@@ -56,18 +62,16 @@ private:
     double m_kleinste_schaal;
     bool m_geopend = false;
     bool m_kader_bekend = false;
+    // The screen it was given before its first show, if Qt has made its native window since.
+    QPointer<QScreen> m_scherm;
 };
-
-// Gives a control a new accessible name, which Qt tells assistive technology of; a redraw that
-// leaves the name as it was tells nothing.
-void noem(QWidget& control, const QString& naam);
 
 // Asks with a modal box, OK before Cancel and without an icon, and says whether OK was chosen.
 // The buttons speak the program's language.
 bool bevestigd(QWidget& ouder, const QString& titel, const QString& vraag);
 
 // The program's icon, in every size it is drawn in, from the pictures compiled into the program.
-// Each window sets it itself, so that it carries it under any application object.
+// The application object gives it to every window that sets none of its own.
 QIcon programma_icoon();
 
 // The common look of the two small dialogs: a white client area of the designed size in twips at

@@ -1,11 +1,11 @@
 #include "spel_met_vensters.h"
+#include "ui/board/achtergrond.h"
 #include "ui/board/percentage_tekst.h"
 #include "ui/dialogs/pion_plaatje.h"
 #include "ui/groot_getal.h"
 #include "ui/klok/frm_klok.h"
 #include "ui/lettertype.h"
 #include "ui/taal.h"
-#include "ui/venster.h"
 
 #ifdef CORVANTA_STANDEN
 #include "ui/standen/standen.h"
@@ -244,7 +244,7 @@ private slots:
     }
     // Pawn n = 4 * (colour - 1) + shape, 20 x 20 pixels: red, green, blue (#3366FF, not pure
     // blue) and yellow; a square fills its picture, the other shapes stand on white. There is no
-    // pawn 17. A window carries the program's icon itself: the test's QApplication has none.
+    // pawn 17.
     void pionnen() {
         spel_met_vensters s;
         for (int n = 1; n <= 16; ++n) {
@@ -255,9 +255,6 @@ private slots:
             QCOMPARE((beeld.pixel(0, 0) & 0xFFFFFF) == 0xFFFFFF, (n - 1) % 4 != 0);
         }
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, s.pion.im_pion(17));
-        s.teams({{1, "Een"}});
-        QCOMPARE(s.open_vak(4)->windowIcon().cacheKey(), programma_icoon().cacheKey());
-        QCOMPARE(programma_icoon().isNull(), false);
     }
 
     // What a person would notice at every size: a control outside its frame or the board, two
@@ -354,6 +351,13 @@ private slots:
              {QPoint(b / 2, 0), QPoint(b / 2, h), QPoint(0, h / 2), QPoint(b, h / 2)}) {
             QCOMPARE(getekend.pixelColor(rand), kader->palette().color(QPalette::WindowText));
         }
+        // The board picture as stored; made smaller, all of it again, smoothly.
+        QWidget* achter = s.op_bord("im_background");
+        const QImage plaatje = lees_achtergrond().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(achter->grab().toImage().convertToFormat(QImage::Format_RGB32), plaatje);
+        s.speelbord.resize(508, 373);
+        QCOMPARE(achter->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plaatje.scaled(achter->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
 
     // The scoreboard shows the teams by total in rows 1 to n, the leader on top; a square's
@@ -428,6 +432,9 @@ private slots:
             QCOMPARE(s.in<pion_plaatje>(d, naam("im_pion", i))->pixmap().cacheKey(),
                      s.pion.im_pion(4 * i - 3).cacheKey());
         }
+        // Pictures only: a screen reader hears of no button there.
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.in(d, "im_pion_1"))->role(),
+                 QAccessible::Graphic);
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
         for (const auto& [box, tekst] : {std::pair{1, "Zelfde"}, {4, "Zelfde"}, {2, " "}}) {
@@ -564,6 +571,10 @@ private slots:
         QCOMPARE(druk->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         druk->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(d->focusWidget()->objectName(), "knp_voeg_systeem_toe");
+        // Its team moved across, the pawn is off: pressed again, it does nothing.
+        QSignalSpy weer(s.in<pion_plaatje>(*d, "im_pion_3"), &pion_plaatje::clicked);
+        druk->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(weer.count(), 0);
         // A screen reader hears each pawn's team, its look, and whether the team is chosen.
         const auto hoor = [d](const char* pion) {
             return QAccessible::queryAccessibleInterface(d->findChild<QWidget*>(pion))
@@ -1066,7 +1077,7 @@ private slots:
     // Full screen on 1920 x 1080 with four teams on every square, the digits of every share and
     // total stand at least 1/25 of the screen's height, the year's taller and the round timer's
     // as tall; every text fits its place, in either language, 59:59 too; a long name is cut at
-    // its end.
+    // its end; nothing stands outside the view.
     void klas_leesbaar_data() {
         QTest::addColumn<QString>("taal");
         QTest::newRow("English") << "en";
@@ -1096,6 +1107,11 @@ private slots:
             klas.kies_jaar(jaar);
             QApplication::processEvents();
             QStringList fout;
+            for (const QWidget* c : klas.findChildren<QWidget*>()) {
+                if (!klas.rect().contains(c->geometry())) {
+                    fout << c->objectName() + " outside";
+                }
+            }
             const QList<QLabel*> labels = klas.findChildren<QLabel*>();
             for (const QLabel* c : labels) {
                 if (!c->isVisibleTo(&klas)) {

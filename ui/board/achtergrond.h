@@ -27,3 +27,6 @@ private:
     // The picture at the control's size, made when the control is first painted at that size.
     QPixmap m_op_maat;
 };
+
+// The board picture as the build stored it (tools/rauw_beeld.cpp); null if it is not there.
+QPixmap lees_achtergrond();

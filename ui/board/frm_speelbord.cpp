@@ -12,43 +12,27 @@
 #include "ui/klok/klok_label.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/lettertype.h"
+#include "ui/noem.h"
 #include "ui/venster.h"
 
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include <QCloseEvent>
 #include <QColor>
 #include <QFrame>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
-#include <QResource>
 
 namespace {
 
 // Below half its size the board's default text would be six pixels high.
 constexpr double kleinste_schaal = 0.5;
-
-QSize ontworpen_maat() {
-    return in_pixels(ontwerp_speelbord::client_twips, 1).size();
-}
-
-// A control array element by the array's own numbering; anything outside it is an error, never
-// a null control.
-template <class T, std::size_t N> T& element(const std::array<T*, N>& controls, int index) {
-    T* control = controls.at(static_cast<std::size_t>(index));
-    if (!control) {
-        throw std::out_of_range("a control array has no element " + std::to_string(index));
-    }
-    return *control;
-}
 
 // Setting a text leaves the cursor at its end, so a name longer than its box would show its
 // end, shifting at every redraw; the beginning says whose it is. A name that is already there
@@ -60,21 +44,6 @@ void toon_naam(QLineEdit& vak, const QString& tekst) {
     vak.setCursorPosition(0);
 }
 
-// The board picture as the build stored it (tools/rauw_beeld.cpp): its width and height, then
-// its pixels, uncompressed in the program's own memory, where the picture reads them in place.
-QPixmap lees_achtergrond() {
-    const QResource bron(":/assets/speelbord.rgb32");
-    const auto* maat = reinterpret_cast<const quint32*>(bron.data());
-    const qint64 kop = 2 * sizeof(quint32);
-    if (!bron.isValid() || bron.compressionAlgorithm() != QResource::NoCompression ||
-        reinterpret_cast<quintptr>(maat) % alignof(quint32) != 0 || bron.size() < kop ||
-        bron.size() != kop + qint64(maat[0]) * maat[1] * 4) {
-        return {};
-    }
-    return QPixmap::fromImage(QImage(bron.data() + kop, static_cast<int>(maat[0]),
-                                     static_cast<int>(maat[1]), QImage::Format_RGB32));
-}
-
 } // namespace
 
 frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_speelbord,
@@ -82,23 +51,26 @@ frm_speelbord::frm_speelbord(cls_tbl_speler& tbl_speler, cls_tbl_speelbord& tbl_
                              QWidget* parent)
     : QWidget(parent), m_tbl_speler(tbl_speler), m_tbl_speelbord(tbl_speelbord), m_status(status),
       m_subcpt_ui(subcpt_ui), m_pion(pion), m_indeling(*this, lettertype::standaard_punten),
-      m_achtergrond(lees_achtergrond()), m_rand(m_achtergrond),
-      m_plaats(new vensterplaats(*this, ontworpen_maat(), kleinste_schaal)) {
+      m_achtergrond(lees_achtergrond()), m_rand(m_achtergrond) {
     if (m_achtergrond.isNull()) {
         throw std::runtime_error("the board picture is missing from the program");
     }
     setObjectName("frm_speelbord");
     zet_titel();
-    setWindowIcon(programma_icoon());
     setMinimumSize(in_pixels(ontwerp_speelbord::client_twips, kleinste_schaal).size());
+    new vensterplaats(*this, ontwerp_speelbord::ontworpen_maat(), kleinste_schaal);
 
-    m_indeling.bouw(ontwerp_speelbord::tabel);
+    m_indeling.bouw(ontwerp_speelbord::tabel, [](QWidget& ouder) {
+        return new klok_label(klok_label::variant::bord, &ouder);
+    });
     neem_controls();
-    zet_tabvolgorde();
+    m_indeling.zet_tabvolgorde(ontwerp_speelbord::tabvolgorde());
+    // First in the tab order, so it has the focus when the window opens.
+    m_knp_vooruit->setFocus();
     verbind_handlers();
     new naamvakken(*this, m_tb_naam_speler);
 
-    resize(ontworpen_maat());
+    resize(ontwerp_speelbord::ontworpen_maat());
     schaal_mee();
     Form_Load();
 }
@@ -124,27 +96,6 @@ void frm_speelbord::neem_controls() {
     m_indeling.array("knp_voeg_systeem_toe", m_knp_voeg_systeem_toe);
     m_indeling.array("im_nieuw", m_im_nieuw);
     m_indeling.array("tb_marktaandeel_systeem", m_tb_marktaandeel_systeem);
-}
-
-void frm_speelbord::zet_tabvolgorde() {
-    std::vector<QWidget*> volgorde{m_knp_vooruit};
-    for (const auto* rij : {&m_tb_marktaandeel_speler, &m_tb_naam_speler}) {
-        for (int r = 4; r >= 1; --r) {
-            volgorde.push_back(&element(*rij, r));
-        }
-    }
-    volgorde.push_back(m_knp_achteruit);
-    for (int v : {3, 4, 5, 6, 7, 8, 9, 1, 2}) {
-        volgorde.push_back(&element(m_knp_voeg_systeem_toe, v));
-        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
-            volgorde.push_back(&element(m_tb_marktaandeel_systeem, i));
-        }
-    }
-    for (std::size_t j = 1; j < volgorde.size(); ++j) {
-        QWidget::setTabOrder(volgorde[j - 1], volgorde[j]);
-    }
-    // First in the tab order, so it has the focus when the window opens.
-    m_knp_vooruit->setFocus();
 }
 
 void frm_speelbord::cpt_ui(cls_cpt_ui& let_cpt_ui) {
@@ -325,27 +276,15 @@ void frm_speelbord::paintEvent(QPaintEvent* /*event*/) {
 
 void frm_speelbord::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    cls_applicatie::bewaakt([this] {
-        schaal_mee();
-        m_plaats->bij_verplaatsen();
-    });
-}
-
-void frm_speelbord::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    cls_applicatie::bewaakt([this] { m_plaats->bij_verplaatsen(); });
-}
-
-void frm_speelbord::setVisible(bool zichtbaar) {
-    cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
-    QWidget::setVisible(zichtbaar);
+    cls_applicatie::bewaakt([this] { schaal_mee(); });
 }
 
 // The board fills the window as far as its proportions allow, centred; every control's place
 // and font follow from the layout table at that scale.
 void frm_speelbord::schaal_mee() {
-    m_schaal = std::min(static_cast<double>(width()) / ontworpen_maat().width(),
-                        static_cast<double>(height()) / ontworpen_maat().height());
+    m_schaal =
+        std::min(static_cast<double>(width()) / ontwerp_speelbord::ontworpen_maat().width(),
+                 static_cast<double>(height()) / ontwerp_speelbord::ontworpen_maat().height());
     const QSize bord = in_pixels(ontwerp_speelbord::client_twips, m_schaal).size();
     m_bord = QRect(QPoint((width() - bord.width()) / 2, (height() - bord.height()) / 2), bord);
     m_indeling.pas_toe(m_schaal, m_bord.topLeft());

@@ -15,14 +15,12 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QCloseEvent;
-class QMoveEvent;
 class QPaintEvent;
 class QResizeEvent;
 class QPushButton;
 class cls_cpt_ui;
 class frm_pion;
 class rondeklok;
-class vensterplaats;
 
 // The board window: the scoreboard on the left, the nine squares on the right. It draws the game
 // from the records (initialiseer once the teams exist, refresh_me after every change) and keeps
@@ -75,8 +73,6 @@ public:
     // Whether the add-teams dialog has been answered and the scoreboard set up.
     bool teams_toegevoegd() const { return m_teams_toegevoegd; }
 
-    void setVisible(bool zichtbaar) override;
-
 signals:
     // After every redraw, and after a rename, with what the board shows, for the views that
     // follow the game with the board.
@@ -86,7 +82,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A new language: every text of the board again, the game as it stands.
     void changeEvent(QEvent* event) override;
@@ -100,7 +95,6 @@ private:
     void teken_vakken(const bordbeeld& beeld);
     void noem_pionnen(const bordbeeld& beeld);
     void neem_controls();
-    void zet_tabvolgorde();
     void verbind_handlers();
     void schaal_mee();
     // Another year begins: its clock stands at the full time, ready for T.
@@ -119,7 +113,6 @@ private:
     indeling m_indeling;
     QPixmap m_achtergrond;
     achtergrond_rand m_rand;
-    vensterplaats* m_plaats;
     double m_schaal = 1;
     bool m_teams_toegevoegd = false;
     int m_terugblik = 0;

@@ -3,6 +3,7 @@
 #include "ui/indeling.h"
 
 #include <array>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -12,6 +13,10 @@
 namespace ontwerp_speelbord {
 
 constexpr QRect client_twips(0, 0, 15240, 11175);
+// The same in pixels, at scale 1.
+inline QSize ontworpen_maat() {
+    return in_pixels(client_twips, 1).size();
+}
 
 // Square v's controls stand where square 1's do, moved by the square's place in the grid.
 constexpr QPoint vak(int v) {
@@ -37,6 +42,25 @@ inline QString slot_aandeel(int i) {
         .arg(slot_vak(i));
 }
 
+// Tab starts at "forward" and runs through the scoreboard from the bottom up, "rewind", then the
+// squares 3 to 9, 1 and 2, each button and its share boxes from the bottom line up.
+inline std::vector<plek> tabvolgorde() {
+    std::vector<plek> volgorde{{"knp_vooruit"}};
+    for (const char* deel : {"tb_marktaandeel_speler", "tb_naam_speler"}) {
+        for (int r = 4; r >= 1; --r) {
+            volgorde.push_back({deel, r});
+        }
+    }
+    volgorde.push_back({"knp_achteruit"});
+    for (int v : {3, 4, 5, 6, 7, 8, 9, 1, 2}) {
+        volgorde.push_back({"knp_voeg_systeem_toe", v});
+        for (int i = 4 * v; i <= 4 * v + 3; ++i) {
+            volgorde.push_back({"tb_marktaandeel_systeem", i});
+        }
+    }
+    return volgorde;
+}
+
 // Font sizes in points: the scoreboard's headings and buttons, and the square numbers.
 constexpr double groot = 13.5;
 constexpr double nummer = 18;
@@ -51,7 +75,7 @@ inline constexpr std::array tabel{
     ontwerp{"shp_background_scoreboard", soort::kader,    {960, 2760, 3375, 2175},  0,      "",             QT_TRANSLATE_NOOP("frm_speelbord", "scoreboard background")},
     ontwerp{"lbl_ronde_text",            soort::label,    {1200, 2160, 1335, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "fiscal year", "the round of the game, heading of its number"), QT_TRANSLATE_NOOP("frm_speelbord", "fiscal year heading")},
     ontwerp{"lbl_ronde_nummer",          soort::label,    {2760, 2160, 495, 375},   groot,  "",             QT_TRANSLATE_NOOP3("frm_speelbord", "fiscal year", "the round of the game; a screen reader hears the number after it")},
-    ontwerp{"lbl_klok",                  soort::klok,     {3360, 2160, 975, 375},   groot,  "",             ""},
+    ontwerp{"lbl_klok",                  soort::eigen,    {3360, 2160, 975, 375},   groot,  "",             ""},
     ontwerp{"lbl_speler",                soort::label,    {1200, 2880, 1095, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "biz unit", "a team, as the board calls it; column heading over the team names"), QT_TRANSLATE_NOOP("frm_speelbord", "biz unit column heading")},
     ontwerp{"lbl_marktaandeel",          soort::label,    {2760, 2880, 1335, 375},  groot,  QT_TRANSLATE_NOOP3("frm_speelbord", "   share", "column heading over the teams' total market shares; the three leading blanks move it over the numbers"), QT_TRANSLATE_NOOP("frm_speelbord", "share column heading")},
     ontwerp{"im_pion_speler",            soort::plaatje,  {2520, 3360, 255, 255},   0,      "",             QT_TRANSLATE_NOOP("frm_speelbord", "pawn of team in row %1"), 1, 4, onder_elkaar},

@@ -1,7 +1,5 @@
 #include "ui/dialogs/frm_pion.h"
 
-#include "ui/venster.h"
-
 #include <stdexcept>
 #include <string>
 
@@ -33,7 +31,6 @@ frm_pion::frm_pion(QWidget* parent) : QWidget(parent) {
     setObjectName("frm_pion");
     setWindowTitle(
         tr("pawns", "title of a window that is never shown: it holds the pawn pictures"));
-    setWindowIcon(programma_icoon());
     for (int n = 1; n <= aantal_pionnen; ++n) {
         // Read as BMP by Qt's own reader: left to detect the format, Qt would first load every
         // image format plugin, and the JPEG library with them, to ask each about the file.

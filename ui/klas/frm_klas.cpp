@@ -5,6 +5,7 @@
 #include "ui/dialogs/frm_pion.h"
 #include "ui/klok/klok_label.h"
 #include "ui/lettertype.h"
+#include "ui/noem.h"
 #include "ui/venster.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ constexpr std::array tabel{
     ontwerp{"lbl_ronde_text",           soort::label,   px(40, 30, 270, 70),      kop,    QT_TRANSLATE_NOOP3("frm_klas", "fiscal year", "the round of the game, heading of its number"), QT_TRANSLATE_NOOP("frm_klas", "fiscal year heading")},
     ontwerp{"lbl_ronde_nummer",         soort::getal,   px(40, 100, 270, 140),    jaar,   "",            ""},
     ontwerp{"lbl_klok_text",            soort::label,   px(310, 30, 330, 70),     kop,    "",            ""},
-    ontwerp{"lbl_klok",                 soort::grote_klok, px(310, 100, 330, 140), jaar,   "",            ""},
+    ontwerp{"lbl_klok",                 soort::eigen,   px(310, 100, 330, 140),   jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
     ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
     ontwerp{"lbl_marktaandeel_speler",  soort::getal,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
@@ -78,7 +79,6 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
       m_plaats(new vensterplaats(*this, ontworpen, kleinste_schaal)) {
     setObjectName("frm_klas");
     setWindowTitle(tr("class view", "window title"));
-    setWindowIcon(programma_icoon());
     setAttribute(Qt::WA_DeleteOnClose);
     // On the projector while the game master goes on working on the board.
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -88,7 +88,8 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
     setPalette(licht);
     setAutoFillBackground(true);
 
-    m_indeling.bouw(tabel);
+    m_indeling.bouw(
+        tabel, [](QWidget& ouder) { return new klok_label(klok_label::variant::klas, &ouder); });
     m_lbl_ronde_nummer = m_indeling.control<QLabel>("lbl_ronde_nummer");
     m_lbl_klok = m_indeling.control<klok_label>("lbl_klok");
     m_lbl_klok->bijschrift(*m_indeling.control<QLabel>("lbl_klok_text"));
@@ -313,20 +314,7 @@ void frm_klas::schaal_mee() {
 
 void frm_klas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    cls_applicatie::bewaakt([this] {
-        schaal_mee();
-        m_plaats->bij_verplaatsen();
-    });
-}
-
-void frm_klas::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    cls_applicatie::bewaakt([this] { m_plaats->bij_verplaatsen(); });
-}
-
-void frm_klas::setVisible(bool zichtbaar) {
-    cls_applicatie::bewaakt([this, zichtbaar] { m_plaats->bij_tonen(zichtbaar); });
-    QWidget::setVisible(zichtbaar);
+    cls_applicatie::bewaakt([this] { schaal_mee(); });
 }
 
 // The band says "replay" in white on the frame's dark; the marks of what changed in the year

@@ -54,7 +54,6 @@ public:
     int gekozen_jaar() const { return m_jaar; }
     // Shows the round timer beside the year, once the game master has set or started it.
     void volg_klok(const rondeklok& klok);
-    void setVisible(bool zichtbaar) override;
 
     // The designed size, in pixels at scale 1.
     static constexpr QSize ontworpen{1920, 1080};
@@ -65,7 +64,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -40,7 +40,6 @@ frm_klok::frm_klok(rondeklok& klok, double schaal, QWidget* parent)
     : QDialog(parent), m_klok(klok), m_tb_klok_tijd(new QLineEdit(this)),
       m_uitleg(new QLabel(this)), m_reden(new QLabel(this)) {
     setObjectName("frm_klok");
-    setWindowIcon(programma_icoon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(lettertype::maak(lettertype::standaard_punten * schaal));
 

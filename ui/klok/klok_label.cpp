@@ -2,7 +2,7 @@
 
 #include "services/cls_applicatie.h"
 #include "ui/klok/rondeklok.h"
-#include "ui/venster.h"
+#include "ui/noem.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
