@@ -110,6 +110,35 @@
         <comment>a system&apos;s share: the square, then the team&apos;s name</comment>
         <translation>vak %1, %2</translation>
     </message>
+    <message>
+        <source>replay</source>
+        <comment>band over a closed year&apos;s board shown again in the debrief</comment>
+        <translation>terugblik</translation>
+    </message>
+    <message>
+        <source>replay of fiscal year %1</source>
+        <translation>terugblik op boekjaar %1</translation>
+    </message>
+    <message>
+        <source>%1, new this year</source>
+        <comment>a system&apos;s share placed in the year replayed</comment>
+        <translation>%1, nieuw dit jaar</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>a system placed in the year</comment>
+        <translation>nieuw</translation>
+    </message>
+    <message>
+        <source>taken away</source>
+        <comment>a system taken away</comment>
+        <translation>weggehaald</translation>
+    </message>
+    <message>
+        <source>%1, taken away this year</source>
+        <comment>the pawn of a system taken away in the year replayed</comment>
+        <translation>%1, dit jaar weggehaald</translation>
+    </message>
 </context>
 <context>
     <name>frm_klok</name>
@@ -335,6 +364,11 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <source>add systems to square %1</source>
         <translation>systemen plaatsen in vak %1</translation>
     </message>
+    <message>
+        <source>Corvanta 5 - class view: replay of fiscal year %1</source>
+        <comment>the window&apos;s title while the class view replays a year</comment>
+        <translation>Corvanta 5 - klasweergave: terugblik op boekjaar %1</translation>
+    </message>
 </context>
 <context>
     <name>frm_standen</name>
@@ -352,19 +386,24 @@ Lengths: Dutch runs longer than English; a caption must fit its control at the b
         <translation>marktaandeel per boekjaar</translation>
     </message>
     <message>
-        <source>fiscal year</source>
-        <comment>title of the chart&apos;s axis of the rounds</comment>
-        <translation>boekjaar</translation>
-    </message>
-    <message>
         <source>market share (%)</source>
         <comment>title of the chart&apos;s axis of the shares</comment>
         <translation>marktaandeel (%)</translation>
     </message>
     <message>
-        <source>%1, fiscal year %2: %3</source>
-        <comment>a point&apos;s tooltip: the team&apos;s name, the year, its share</comment>
-        <translation>%1, boekjaar %2: %3</translation>
+        <source>end of fiscal year (hollow: now, the year being played)</source>
+        <comment>title of the chart&apos;s axis of the rounds</comment>
+        <translation>eind van het boekjaar (open: nu, het lopende jaar)</translation>
+    </message>
+    <message>
+        <source>%1, now, in fiscal year %2: %3</source>
+        <comment>the tooltip of a point of the year being played: the team&apos;s name, the year, its share as it stands</comment>
+        <translation>%1, nu, in boekjaar %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, end of fiscal year %2: %3</source>
+        <comment>a point&apos;s tooltip: the team&apos;s name, the year, its share when the year closed</comment>
+        <translation>%1, eind van boekjaar %2: %3</translation>
     </message>
 </context>
 <context>
