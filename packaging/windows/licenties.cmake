@@ -38,7 +38,14 @@ function(qt_bron deel var)
         set(${var}_bron "${pakket} ${versie}" PARENT_SCOPE)
     else()
         list(GET regel 2 sha256)
-        set(${var}_bron "Qt's source tarball ${naam} (SHA-256 ${sha256})" PARENT_SCOPE)
+        if(sha256 STREQUAL "a1a7c0e08c8870cf97d1c3a2eb3f37681aaed00a63b5b2f70bdf2da878d0a9aa")
+            set(${var}_bron "Qt's release tarball ${naam}" PARENT_SCOPE)
+        else()
+            string(CONCAT bron "the tree tagged v${Qt6_VERSION} in Qt's qtcharts repository, "
+                   "https://code.qt.io/qt/qtcharts.git, packed with git archive as ${naam} "
+                   "(SHA-256 ${sha256})")
+            set(${var}_bron "${bron}" PARENT_SCOPE)
+        endif()
     endif()
 endfunction()
 

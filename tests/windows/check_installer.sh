@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Corvanta's Windows installer in a fresh Wine, as a school's PC takes it: an older version
-# installed first and this one over it in place; the installed program on Windows' own platform
-# plugin, on a 1920 x 1080 screen at 125 % and 150 %, with its board on the screen, drawn at the
-# screen's scale, and ending cleanly when closed, having written no file and no registry value
-# of its own; an older version refused over it; and nothing left behind once it is removed.
+# installed first and this one over it in place, and a rebuilt installer of this version over
+# that; the installed program on Windows' own platform plugin, on a 1920 x 1080 screen at 125 %
+# and 150 %, with its board on the screen, drawn at the screen's scale; two teams typed in and a
+# year played, and the standings opened with Ctrl+H, their chart drawn, Qt Charts loaded only
+# then; ending cleanly when closed, having written no file and no registry value of its own; an
+# older version refused over it; and nothing left behind once it is removed.
 # Usage: check_installer.sh <build dir> <version>
 # The tools it uses come with scripts/install-deps.sh windows. It leaves the screenshots of the
-# board in <build dir>/tests/windows/.
+# board and the standings in <build dir>/tests/windows/.
 set -euo pipefail
 
 fail() {
@@ -78,6 +80,22 @@ msiexec /i "$msi" || fail "this version did not install: $(tail -5 "$work/msiexe
 entries | grep -qx "DisplayVersion=$version" || fail "the installed apps show $(entries)"
 entries | grep -qx "Publisher=Corvanta maintainers" || fail "no publisher: $(entries)"
 diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
+
+# A rebuilt installer of the same version, as a school redeploys it, replaces the one installed:
+# one entry, and the second build's files. Then this build again, the same way.
+rebuilt=$work/rebuilt
+cp -r "$pakket" "$rebuilt"
+echo "rebuilt" >"$rebuilt/rebuilt.txt"
+"$(dirname "$0")/../../packaging/windows/maak_msi.sh" "$rebuilt" "$version" \
+    "$build/packaging/windows/corvanta.ico" "Corvanta maintainers" "$work/rebuilt.msi" \
+    >/dev/null 2>&1 || fail "wixl could not make the rebuilt installer"
+msiexec /i "$work/rebuilt.msi" || fail "the rebuilt installer did not install"
+[ "$(entries | grep -c '^DisplayName=')" = 1 ] ||
+    fail "after a rebuilt installer of the same version the apps list: $(entries)"
+diff -u <(files "$rebuilt") <(files "$installed") || fail "the rebuilt install holds other files"
+msiexec /i "$msi" || fail "this build did not install over the rebuilt one"
+[ "$(entries | grep -c '^DisplayName=')" = 1 ] || fail "installed twice: $(entries)"
+diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
 # Windows puts a per-machine install's entry into the common Start menu; Wine into the user's.
 menu=$(tr -d '\r' <"$work/msiexec.log" | sed -n 's/^Property(S): ProgramMenuFolder = //p' | head -n 1)
 shortcut=$(wine winepath -u "${menu}Corvanta.lnk" 2>/dev/null | tr -d '\r')
@@ -96,15 +114,47 @@ registry() {
         iconv -f UTF-16 -t UTF-8 "$work/key.utf16" | tr -d '\r'
     done >"$work/$1.reg"
 }
+# Two teams typed into the add-teams dialog, Enter; a year played from the board's focused
+# "forward"; then Ctrl+H, before which Qt Charts is not loaded, and after which the standings
+# show, loaded with it, their lines drawn in the teams' colours.
+geladen() { tr -d '\r' <"$work/out" | grep -i -c 'Loaded L".*qt6charts\.dll"' || true; }
+speel_en_open_standen() {
+    xdotool type --delay 40 Noord
+    xdotool key Tab
+    xdotool type --delay 40 Oost
+    xdotool key Return
+    sleep 1
+    xdotool key space
+    sleep 1
+    [ "$(geladen)" = 0 ] || fail "at $dpi dpi Qt Charts was loaded before the standings opened"
+    xdotool key ctrl+h
+    local venster=""
+    for _ in $(seq 100); do
+        venster=$(xdotool search --onlyvisible --name "^$standen\$" 2>/dev/null | head -n 1) || true
+        [ -z "$venster" ] || break
+        sleep 0.1
+    done
+    [ -n "$venster" ] || fail "at $dpi dpi Ctrl+H showed no standings: $(tail -5 "$work/out")"
+    sleep 2
+    [ "$(geladen)" -ge 1 ] || fail "at $dpi dpi the standings show without Qt Charts loaded"
+    import -window root "$uit/standings-$dpi-dpi.png"
+    import -window "$venster" "$work/standen.png"
+    # The first team's line and markers, in its pawn's red.
+    rood=$(convert "$work/standen.png" -fuzz 12% -fill black -opaque '#FE0000' -fill white \
+        +opaque black -format '%[fx:int(w*h*(1-mean))]' info:)
+    [ "$rood" -ge 50 ] || fail "at $dpi dpi the standings' chart shows no line: $rood red pixels"
+    xdotool key Escape
+    sleep 0.5
+}
 for dpi in 120 144; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
     wineserver -w
     registry voor
     touch "$work/moment"
-    # In Dutch at 150 %, in the screenshot.
-    taal=en
-    [ "$dpi" = 120 ] || taal=nl
-    (cd "$installed" && wine ./corvanta.exe --language $taal >"$work/out" 2>&1) &
+    # In Dutch at 150 %, in the screenshot. Wine traces every DLL the program loads.
+    taal=en standen=standings
+    [ "$dpi" = 120 ] || { taal=nl standen=stand; }
+    (cd "$installed" && WINEDEBUG=+loaddll wine ./corvanta.exe --language $taal >"$work/out" 2>&1) &
     programma=$!
     bord=""
     for _ in $(seq 300); do
@@ -115,6 +165,7 @@ for dpi in 120 144; do
     [ -n "$bord" ] || fail "at $dpi dpi no board appeared: $(cat "$work/out")"
     sleep 2
     import -window root "$uit/board-$dpi-dpi.png"
+    speel_en_open_standen
     eval "$(xdotool getwindowgeometry --shell "$bord")"
     frame=$(xwininfo -frame -id "$bord")
     top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$frame")
