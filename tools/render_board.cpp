@@ -1,12 +1,13 @@
 // Renders the board window of a sample game (four teams, round 3) to a PNG for the README; with
 // more file names, the standings of the same game played on to fiscal year 8, the class view of
-// round 3 at 1920 x 1080, its round timer running at 3:27 of 5:00, and the board of round 3 in
-// Dutch.
+// round 3 at 1920 x 1080, its round timer running at 3:27 of 5:00, the board of round 3 in
+// Dutch, and the class view replaying year 3 once the game is in year 8.
 //
 // Rerun it from the repository root with
 //     cmake -S . -B build/tools && cmake --build build/tools --target corvanta_board_png
 // which builds this program (it is not part of the normal build) and writes docs/board.png and
-// docs/standings.png and docs/class-view.png without a display (QT_QPA_PLATFORM=offscreen).
+// docs/standings.png, docs/class-view.png, docs/board-nl.png and docs/class-view-replay.png
+// without a display (QT_QPA_PLATFORM=offscreen).
 
 #include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
@@ -54,7 +55,7 @@ bool bewaar(QWidget& venster, const QString& uitvoer) {
 }
 
 int teken(const QString& bord_png, const QString& standen_png, const QString& klas_png,
-          const QString& bord_nl_png) {
+          const QString& bord_nl_png, const QString& terugblik_png) {
     // The round timer's time, moved by hand so that the picture is the same at every run.
     cls_klok::duur nu{0};
     cls_programma programma([&nu] { return nu; });
@@ -69,7 +70,7 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
     speelbord.knp_vooruit_Click();
     wissel(programma, {{1, 4}, {3, 9}, {4, 5}, {2, 8}, {2, 1}});
     speelbord.knp_vooruit_Click();
-    wissel(programma, {{4, 1}, {1, 7}});
+    wissel(programma, {{4, 1}, {1, 7}, {3, 8}});
 
     // At its designed size, whatever screen the window would have fitted itself to.
     speelbord.resize(1016, 745);
@@ -110,7 +111,16 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
     programma.toon_standen();
     QWidget& standen = programma.standen()->venster();
     standen.resize(960, 600);
-    return bewaar(standen, standen_png) ? 0 : 1;
+    if (!bewaar(standen, standen_png)) {
+        return 1;
+    }
+    if (terugblik_png.isEmpty() || !programma.klas()) {
+        return 0;
+    }
+    // The debrief: year 3 again, Sunbeam and Northwind new in their markets, Bluewave gone from
+    // square 8.
+    programma.klas()->kies_jaar(3);
+    return bewaar(*programma.klas(), terugblik_png) ? 0 : 1;
 }
 
 } // namespace
@@ -118,15 +128,16 @@ int teken(const QString& bord_png, const QString& standen_png, const QString& kl
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList argumenten = QApplication::arguments();
-    if (argumenten.size() < 2 || argumenten.size() > 5) {
+    if (argumenten.size() < 2 || argumenten.size() > 6) {
         std::fprintf(stderr,
-                     "usage: %s BOARD.png [STANDINGS.png [CLASS-VIEW.png [BOARD-NL.png]]]\n",
+                     "usage: %s BOARD.png [STANDINGS.png [CLASS-VIEW.png [BOARD-NL.png "
+                     "[CLASS-VIEW-REPLAY.png]]]]\n",
                      argv[0]);
         return 2;
     }
     try {
         return teken(argumenten.at(1), argumenten.value(2), argumenten.value(3),
-                     argumenten.value(4));
+                     argumenten.value(4), argumenten.value(5));
     } catch (const std::exception& fout) {
         std::fprintf(stderr, "%s\n", fout.what());
         return 1;

@@ -342,18 +342,18 @@ void frm_standen::schaal_mee() {
         as->setTitleFont(m_bron.lettertype(12 * schaal));
     }
     const auto n = static_cast<double>(m_lijnen.size() - 1);
-    static const QList<QList<qreal>> streepjes{{}, {}, {4, 1.5}, {2.5, 1.5}, {1, 1.5}};
+    static const QList<QList<qreal>> streepjes{{}, {}, {4, 1.5}, {2.5, 1.5}, {1.5, 1.2}};
     for (std::size_t t = 1; t < m_lijnen.size(); ++t) {
         const double voor = n - static_cast<double>(t);
         for (QLineSeries* lijn : {m_lijnen[t], m_nu_lijnen[t]}) {
             QPen pen = lijn->pen();
-            pen.setWidthF((2.5 + 1.5 * voor) * schaal);
+            pen.setWidthF((3.5 + 1.5 * voor) * schaal);
             pen.setCapStyle(Qt::FlatCap);
-            lijn == m_nu_lijnen[t] ? pen.setDashPattern({1, 1.5})
+            lijn == m_nu_lijnen[t] ? pen.setDashPattern({1.5, 1.5})
             : t == 1               ? pen.setStyle(Qt::SolidLine)
                                    : pen.setDashPattern(streepjes.at(static_cast<qsizetype>(t)));
             lijn->setPen(pen);
-            lijn->setMarkerSize((8 + 3 * voor) * schaal);
+            lijn->setMarkerSize((15 + 4 * voor) * schaal);
         }
     }
 }

@@ -26,7 +26,7 @@ QPainterPath vorm_pad(int vorm) {
     case 4:
         for (int punt = 0; punt < 10; ++punt) {
             const double hoek = -std::numbers::pi / 2 + punt * std::numbers::pi / 5;
-            const double straal = (punt % 2 == 0 ? 0.5 : 0.21) * vak.width();
+            const double straal = (punt % 2 == 0 ? 0.5 : 0.27) * vak.width();
             const QPointF p = vak.center() + QPointF(std::cos(hoek), std::sin(hoek)) * straal;
             punt == 0 ? pad.moveTo(p) : pad.lineTo(p);
         }
