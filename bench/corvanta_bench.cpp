@@ -1,11 +1,13 @@
 // Corvanta's figures: start-up against an empty Qt window, one "forward" press early and late in
-// a game and with the board full screen, the rules' two heaviest steps, and the memory a round of
-// history takes. Each figure is the median of repeated runs and is printed as
-// "figure <name> <value> <unit>". Headless, on a 1920 x 1080 screen.
+// a game and with the board full screen, choosing a year to replay in the class view, the
+// rules' two heaviest steps, and the memory a round of history takes. Each figure is the median of
+// repeated runs and is printed as "figure <name> <value> <unit>". Headless, on a 1920 x 1080
+// screen.
 #include "services/cls_programma.h"
 #include "ui/board/frm_speelbord.h"
 #include "ui/dialogs/frm_voeg_speler_toe.h"
 #include "ui/klas/frm_klas.h"
+#include "ui/klas/terugblik.h"
 #include "ui/klok/rondeklok.h"
 #include "ui/standen/standen.h"
 
@@ -129,13 +131,17 @@ struct spel {
     // shown again asks for its paint only once the event loop reaches it, so the loop runs
     // until a pass paints nothing more.
     double druk(const char* naam) {
+        return tot_geschilderd([&] { QTest::mouseClick(knop(naam), Qt::LeftButton); });
+    }
+
+    double tot_geschilderd(const std::function<void()>& doe) {
         const int geschilderd = verfbeurten;
         const auto begin = klok::now();
-        QTest::mouseClick(knop(naam), Qt::LeftButton);
+        doe();
         verf_af();
         const double tijd = sinds(begin);
         if (verfbeurten == geschilderd) {
-            throw std::runtime_error("a press was not followed by a paint");
+            throw std::runtime_error("an action was not followed by a paint");
         }
         return tijd;
     }
@@ -360,6 +366,43 @@ void klas_figuren() {
     figuur("forward_press_ratio_class_view_open_to_closed", verhouding, "x");
 }
 
+// Choosing a year to replay at year 10,000, the class view full screen at 1920 x 1080: Left from
+// the game to year 9,999, End back, Home to year 1 and End back, each until painted, 50 times in
+// turns with a forward press in the same game (rewound after, untimed).
+void terugblik_figuren(spel& laat) {
+    laat.programma.wissel_klas();
+    frm_klas& klas = *laat.programma.klas();
+    klas.setWindowState(Qt::WindowFullScreen);
+    verfteller v(laat);
+    laat.verf_af();
+    if (klas.size() != QSize(1920, 1080)) {
+        throw std::logic_error("the class view did not fill the 1920 x 1080 screen");
+    }
+    std::vector<double> kiezen, vooruit;
+    for (int i = 0; i < 50; ++i) {
+        for (const auto toets : {terugblik::toets::terug, terugblik::toets::live,
+                                 terugblik::toets::eerste, terugblik::toets::live}) {
+            // The view draws the year once the event loop comes round, before it paints.
+            kiezen.push_back(laat.tot_geschilderd([&] {
+                klas.stap(toets);
+                QCoreApplication::sendPostedEvents(&klas, QEvent::MetaCall);
+            }));
+        }
+        laat.wissel(1, 1);
+        laat.verf_af();
+        vooruit.push_back(laat.druk("knp_vooruit"));
+        laat.druk("knp_achteruit");
+    }
+    if (klas.gekozen_jaar() != 0 || laat.status.ronde() != 10000) {
+        throw std::logic_error("the replay figures left the game elsewhere");
+    }
+    const double kiezen_ms = mediaan(kiezen) * 1e3;
+    figuur("choose_replay_year_round_10000_class_view_1920x1080", kiezen_ms, "ms");
+    figuur("choose_replay_year_ratio_to_forward_press", kiezen_ms / (mediaan(vooruit) * 1e3), "x");
+    klas.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // The round timer: a forward press at round 2 with the clock running and the class view full
 // screen, 200 times in turns with the same press in a game with neither (the press sets the
 // clock back; it is started again, untimed, before each); and a tick of the running clock, one
@@ -481,6 +524,13 @@ int main(int argc, char** argv) {
         }
         if (doe("classview")) {
             klas_figuren();
+        }
+        if (doe("replay")) {
+            if (!laat) {
+                laat = std::make_unique<spel>();
+                laat->vooruit_tot(10000);
+            }
+            terugblik_figuren(*laat);
         }
         if (doe("timer")) {
             klok_figuren();

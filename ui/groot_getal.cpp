@@ -8,9 +8,12 @@
 
 // Each character stands where a plain label would draw it, rounded to the pixel.
 void groot_getal::paintEvent(QPaintEvent* /*event*/) {
-    const QFontMetricsF maat(font());
+    qreal breedte = 0;
+    for (QChar c : text()) {
+        breedte += teken(c).voortgang;
+    }
     const QRectF vlak = contentsRect();
-    QSizeF omvang(maat.horizontalAdvance(text()), maat.ascent() + maat.descent());
+    QSizeF omvang(breedte, m_stijging + m_daling);
     // A number wider than its place is drawn smaller to fit, not cut off.
     const qreal krimp = omvang.width() > vlak.width() ? vlak.width() / omvang.width() : 1.0;
     omvang *= krimp;
@@ -28,21 +31,24 @@ void groot_getal::paintEvent(QPaintEvent* /*event*/) {
         y += (vlak.height() - omvang.height()) / 2;
     }
     QPainter schilder(this);
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+        schilder.fillRect(rect(), palette().brush(backgroundRole()));
+    }
     if (krimp < 1.0) {
         schilder.setRenderHint(QPainter::SmoothPixmapTransform);
         schilder.translate(x, y);
         schilder.scale(krimp, krimp);
         qreal links = 0;
         for (QChar c : text()) {
-            schilder.drawPixmap(QPointF(links, 0), teken(c));
-            links += maat.horizontalAdvance(c);
+            schilder.drawPixmap(QPointF(links, 0), teken(c).beeld);
+            links += teken(c).voortgang;
         }
         return;
     }
-    const int boven = qRound(y + maat.ascent()) - static_cast<int>(std::ceil(maat.ascent()));
+    const int boven = qRound(y + m_stijging) - static_cast<int>(std::ceil(m_stijging));
     for (QChar c : text()) {
-        schilder.drawPixmap(qRound(x), boven, teken(c));
-        x += maat.horizontalAdvance(c);
+        schilder.drawPixmap(qRound(x), boven, teken(c).beeld);
+        x += teken(c).voortgang;
     }
 }
 
@@ -54,26 +60,34 @@ void groot_getal::changeEvent(QEvent* event) {
 }
 
 // A character on its baseline, with room for what reaches past its advance.
-const QPixmap& groot_getal::teken(QChar teken) {
+const groot_getal::teken_beeld& groot_getal::teken(QChar teken) {
     const qreal dpr = devicePixelRatioF();
     if (dpr != m_dpr) {
         m_tekens.clear();
         m_dpr = dpr;
     }
-    QPixmap& plaatje = m_tekens[teken];
-    if (plaatje.isNull()) {
-        const QFontMetricsF maat(font());
-        const QRectF omtrek = maat.boundingRect(teken);
-        plaatje = QPixmap((QSizeF(std::max(omtrek.right(), maat.horizontalAdvance(teken)) + 2,
-                                  std::ceil(maat.ascent()) + std::ceil(maat.descent()) + 2) *
-                           dpr)
-                              .toSize());
-        plaatje.setDevicePixelRatio(dpr);
-        plaatje.fill(Qt::transparent);
-        QPainter schilder(&plaatje);
-        schilder.setFont(font());
-        schilder.setPen(palette().color(foregroundRole()));
-        schilder.drawText(QPointF(0, std::ceil(maat.ascent())), QString(teken));
+    if (const auto al = m_tekens.constFind(teken); al != m_tekens.cend()) {
+        return *al;
     }
-    return plaatje;
+    const QFontMetricsF maat(font());
+    if (m_tekens.isEmpty()) {
+        m_stijging = maat.ascent();
+        m_daling = maat.descent();
+    }
+    teken_beeld& getekend = m_tekens[teken];
+    const QRectF omtrek = maat.boundingRect(teken);
+    getekend.voortgang = maat.horizontalAdvance(teken);
+    getekend.beeld = QPixmap((QSizeF(std::max(omtrek.right(), getekend.voortgang) + 2,
+                                     std::ceil(m_stijging) + std::ceil(m_daling) + 2) *
+                              dpr)
+                                 .toSize());
+    getekend.beeld.setDevicePixelRatio(dpr);
+    // On its own plain background a character is copied, not blended, at every paint.
+    getekend.beeld.fill(testAttribute(Qt::WA_OpaquePaintEvent) ? palette().color(backgroundRole())
+                                                               : QColor(Qt::transparent));
+    QPainter schilder(&getekend.beeld);
+    schilder.setFont(font());
+    schilder.setPen(palette().color(foregroundRole()));
+    schilder.drawText(QPointF(0, std::ceil(m_stijging)), QString(teken));
+    return getekend;
 }

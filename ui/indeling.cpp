@@ -39,14 +39,32 @@ indeling::indeling(QWidget& venster, double standaard_punten)
 void indeling::bouw(std::span<const ontwerp> tabel, const maker& eigen) {
     for (const ontwerp& rij : tabel) {
         for (int index = rij.eerste; index <= rij.laatste; ++index) {
-            QWidget* control = maak(rij, eigen);
+            QWidget* ouder = &m_venster;
+            QRect in_twips;
+            if (rij.binnen) {
+                const plek p = rij.binnen(index);
+                const regel& omvat = gemaakt(p.naam, p.index);
+                ouder = omvat.control;
+                in_twips = omvat.twips;
+            }
+            QWidget* control = maak(rij, ouder, eigen);
             control->setObjectName(index == 0 ? QString::fromUtf8(rij.naam)
                                               : QString("%1_%2").arg(rij.naam).arg(index));
             const QRect twips = rij.plaats ? rij.twips.translated(rij.plaats(index)) : rij.twips;
-            m_regels.push_back({control, &rij, index, twips});
+            m_regels.push_back({control, &rij, index, twips, in_twips});
             benoem(m_regels.back());
         }
     }
+}
+
+const indeling::regel& indeling::gemaakt(const char* naam, int index) const {
+    for (const regel& r : m_regels) {
+        if (r.index == index && std::string_view(r.rij->naam) == naam) {
+            return r;
+        }
+    }
+    throw std::logic_error(std::string("the layout has no control ") + naam + " " +
+                           std::to_string(index) + " made before the rows that stand in it");
 }
 
 void indeling::zet_tabvolgorde(std::span<const plek> volgorde) const {
@@ -89,8 +107,7 @@ void indeling::benoem(const regel& r) const {
     }
 }
 
-QWidget* indeling::maak(const ontwerp& rij, const maker& eigen) {
-    QWidget* ouder = &m_venster;
+QWidget* indeling::maak(const ontwerp& rij, QWidget* ouder, const maker& eigen) {
     switch (rij.wat) {
     case soort::knop:
         return new QPushButton(ouder);
@@ -146,7 +163,13 @@ void indeling::pas_toe(double schaal, QPoint oorsprong) const {
     m_venster.setFont(letter(0));
     const int lijn = std::max(1, static_cast<int>(std::lround(schaal)));
     for (const regel& r : m_regels) {
-        r.control->setGeometry(in_pixels(r.twips, schaal, oorsprong));
+        // Where it stands in the window, relative to what it stands in: edges as if in the
+        // window, so that controls meet as they do there.
+        const QRect in_venster = in_pixels(r.twips, schaal, oorsprong);
+        r.control->setGeometry(
+            r.in_twips.isEmpty()
+                ? in_venster
+                : in_venster.translated(-in_pixels(r.in_twips, schaal, oorsprong).topLeft()));
         if (r.rij->punten > 0) {
             r.control->setFont(letter(r.rij->punten));
         }

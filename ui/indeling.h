@@ -29,6 +29,12 @@ struct vertaalbaar {
         : bron(let_bron), uitleg(let_uitleg) {}
 };
 
+// A control of a layout table by its name and, in an array, its index.
+struct plek {
+    const char* naam;
+    int index = 0;
+};
+
 // One row of a window's layout table: a control, or a control array whose element i stands at
 // plaats(i) from the rectangle given. Rectangles are in twips, 15 to a pixel at the designed
 // size; in a caption or an accessible name, %1 is an array element's index.
@@ -43,12 +49,9 @@ struct ontwerp {
     int laatste = 0;
     QPoint (*plaats)(int index) = nullptr;
     QString (*noem)(int index) = nullptr; // an accessible name that %1 cannot say
-};
-
-// A control of a layout table by its name and, in an array, its index.
-struct plek {
-    const char* naam;
-    int index = 0;
+    // The control, made before this row, that this one stands in, rather than the window: a
+    // window of many controls repaints faster with them in a few groups.
+    plek (*binnen)(int index) = nullptr;
 };
 
 // Rows of controls 360 twips apart, element 1 on top: the scoreboard's and the dialogs'.
@@ -106,12 +109,15 @@ private:
         const ontwerp* rij;
         int index;
         QRect twips;
+        // The designed rectangle of the control it stands in; empty in the window.
+        QRect in_twips;
     };
 
-    QWidget* maak(const ontwerp& rij, const maker& eigen);
+    QWidget* maak(const ontwerp& rij, QWidget* ouder, const maker& eigen);
     void benoem(const regel& r) const;
     QString vertaald(const vertaalbaar& tekst, int index) const;
     QWidget* zoek(const char* naam, int index) const;
+    const regel& gemaakt(const char* naam, int index) const;
 
     QWidget& m_venster;
     double m_standaard_punten;

@@ -1107,8 +1107,12 @@ private slots:
             klas.kies_jaar(jaar);
             QApplication::processEvents();
             QStringList fout;
+            // Where a control stands in the view, also one inside a square's frame.
+            const auto plek = [&klas](const QWidget* c) {
+                return QRect(c->mapTo(&klas, QPoint()), c->size());
+            };
             for (const QWidget* c : klas.findChildren<QWidget*>()) {
-                if (!klas.rect().contains(c->geometry())) {
+                if (!klas.rect().contains(plek(c))) {
                     fout << c->objectName() + " outside";
                 }
             }
@@ -1125,8 +1129,7 @@ private slots:
                     fout << c->objectName() + " cut";
                 }
                 for (const QLabel* ander : labels) {
-                    if (c < ander && ander->isVisibleTo(&klas) &&
-                        c->geometry().intersects(ander->geometry())) {
+                    if (c < ander && ander->isVisibleTo(&klas) && plek(c).intersects(plek(ander))) {
                         fout << c->objectName() + " over " + ander->objectName();
                     }
                 }

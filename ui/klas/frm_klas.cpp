@@ -37,6 +37,14 @@ constexpr QPoint slot(int i) {
     const int k = ontwerp_speelbord::slot_regel(i) - 1;
     return vak(ontwerp_speelbord::slot_vak(i)) + px(192 * (k % 2), 115 * (k / 2));
 }
+// A square's controls stand in its frame: a press repaints a few of the view's controls, and
+// Qt walks the others beside them at every one of those.
+constexpr plek in_kader(int v) {
+    return {"Shape1", v};
+}
+constexpr plek slot_in_kader(int i) {
+    return in_kader(ontwerp_speelbord::slot_vak(i));
+}
 constexpr QPoint rij(int r) {
     return px(0, 180 * (r - 1));
 }
@@ -55,14 +63,14 @@ constexpr std::array tabel{
     ontwerp{"lbl_klok_text",            soort::label,   px(310, 30, 330, 70),     kop,    "",            ""},
     ontwerp{"lbl_klok",                 soort::eigen,   px(310, 100, 330, 140),   jaar,   "",            ""},
     ontwerp{"im_pion_speler",           soort::plaatje, px(40, 320, 80, 80),      0,      "",            "",                             1, 4, rij},
-    ontwerp{"lbl_naam_speler",          soort::label,   px(140, 300, 330, 120),   naam,   "",            "",                             1, 4, rij},
-    ontwerp{"lbl_marktaandeel_speler",  soort::getal,   px(480, 300, 160, 120),   cijfer, "",            "",                             1, 4, rij},
+    ontwerp{"lbl_naam_speler",          soort::label,   px(140, 320, 330, 80),    naam,   "",            "",                             1, 4, rij},
+    ontwerp{"lbl_marktaandeel_speler",  soort::getal,   px(480, 320, 160, 80),    cijfer, "",            "",                             1, 4, rij},
     ontwerp{"lbl_terugblik",            soort::label,   px(40, 246, 600, 48),     band,   QT_TRANSLATE_NOOP3("frm_klas", "replay", "band over a closed year's board shown again in the debrief"), ""},
     ontwerp{"Shape1",                   soort::kader,   px(680, 30, 400, 335),    0,      "",            QT_TRANSLATE_NOOP("frm_klas", "frame of square %1"), 1, 9, vak},
-    ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          QT_TRANSLATE_NOOP("frm_klas", "number of square %1"), 1, 9, vak},
-    ontwerp{"im_nieuw",                 soort::plaatje, px(696, 140, 56, 56),     0,      "",            "", 4, 39, slot},
-    ontwerp{"lbl_marktaandeel_systeem", soort::getal,   px(762, 125, 112, 85),    cijfer, "",            "", 4, 39, slot},
-    ontwerp{"lbl_verandering",          soort::label,   px(696, 210, 178, 30),    merk,   "",            "", 4, 39, slot},
+    ontwerp{"lbl_vak_nummer",           soort::label,   px(695, 38, 100, 80),     kop,    "%1",          QT_TRANSLATE_NOOP("frm_klas", "number of square %1"), 1, 9, vak, nullptr, in_kader},
+    ontwerp{"im_nieuw",                 soort::plaatje, px(696, 140, 56, 56),     0,      "",            "", 4, 39, slot, nullptr, slot_in_kader},
+    ontwerp{"lbl_marktaandeel_systeem", soort::getal,   px(762, 125, 112, 85),    cijfer, "",            "", 4, 39, slot, nullptr, slot_in_kader},
+    ontwerp{"lbl_verandering",          soort::label,   px(696, 210, 178, 30),    merk,   "",            "", 4, 39, slot, nullptr, slot_in_kader},
 };
 // clang-format on
 
@@ -105,11 +113,16 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
             aandeel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
     }
-    // The numbers that change paint their own plain background, so that a press does not
-    // repaint the window and the squares' frames beneath each of them.
+    // What a press changes, numbers, names and pawns, paints its own plain background, so that
+    // the press does not repaint the window and the squares' frames beneath each of them.
+    // The numbers and the pawns, which cover their places whole, paint without Qt's fill first.
     for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->objectName().startsWith("lbl_")) {
-            label->setAutoFillBackground(true);
+        label->setAutoFillBackground(true);
+        // Pawns come scaled to their places (zet_pion): QLabel would make a copy of each again.
+        label->setScaledContents(false);
+        if (std::string_view(label->metaObject()->className()) == "groot_getal" ||
+            label->objectName().startsWith("im_")) {
+            label->setAttribute(Qt::WA_OpaquePaintEvent);
         }
     }
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
@@ -235,6 +248,8 @@ void frm_klas::teken_regel(std::size_t v, std::size_t k, const bordbeeld::regel&
                       : regel.merk == wijziging::weg ? tr("taken away", "a system taken away")
                                                      : QString());
     merkteken.setVisible(regel.merk != wijziging::geen);
+    // An empty line is no widget to paint round at every press.
+    m_lbl_marktaandeel_systeem.at(i)->setVisible(regel.pion != 0);
 }
 
 // The round timer is drawn at once: it changes once a second, and only itself.
@@ -261,6 +276,8 @@ void frm_klas::toon_pion(QLabel& plaatje, const bordbeeld::regel& regel) {
         plaatje.property("vaag").toBool() != weg) {
         zet_pion(plaatje, regel.pion, weg);
     }
+    // Without a pawn there is nothing to show.
+    plaatje.setVisible(regel.pion != 0);
 }
 
 // Each pawn is scaled smoothly to its place once per size, not at every change of place.
@@ -277,7 +294,7 @@ void frm_klas::zet_pion(QLabel& plaatje, std::int16_t pion, bool vaag) {
                                               Qt::SmoothTransformation);
         if (vaag) {
             QPixmap doorzichtig(op_maat.size());
-            doorzichtig.fill(Qt::transparent);
+            doorzichtig.fill(palette().color(QPalette::Window));
             QPainter schilder(&doorzichtig);
             schilder.setOpacity(0.25);
             schilder.drawPixmap(0, 0, op_maat);
