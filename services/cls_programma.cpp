@@ -41,8 +41,9 @@ cls_programma::cls_programma(cls_klok::tijdbron nu)
 
 // The class view's replay keys work in the standings too, on the class view.
 void cls_programma::voeg_terugbliktoetsen_toe(QWidget& venster) {
-    for (const auto& [toets, welke] : terugblik::toetsen) {
-        QObject::connect(new QShortcut(toets, &venster), &QShortcut::activated, &venster,
+    for (const auto& paar : terugblik::toetsen) {
+        const terugblik::toets welke = paar.second;
+        QObject::connect(new QShortcut(paar.first, &venster), &QShortcut::activated, &venster,
                          bewaak([this, welke] {
                              if (m_klas) {
                                  m_klas->stap(welke);
@@ -51,7 +52,12 @@ void cls_programma::voeg_terugbliktoetsen_toe(QWidget& venster) {
     }
 }
 
-cls_programma::~cls_programma() = default;
+// The board goes first and takes its windows with it: the class view's going is no news then.
+cls_programma::~cls_programma() {
+    if (m_klas) {
+        QObject::disconnect(m_klas, nullptr, m_speelbord.get(), nullptr);
+    }
+}
 
 standen* cls_programma::standen() const {
     return m_standen_venster ? m_standen : nullptr;

@@ -114,22 +114,25 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
         }
     }
     // What a press changes, numbers, names and pawns, paints its own plain background, so that
-    // the press does not repaint the window and the squares' frames beneath each of them.
-    // The numbers and the pawns, which cover their places whole, paint without Qt's fill first.
+    // the press does not repaint the window and the squares' frames beneath each of them. The
+    // numbers, and the pawns, which cover their places whole and show only with a pawn, paint
+    // without Qt's fill first.
     for (QLabel* label : findChildren<QLabel*>()) {
         label->setAutoFillBackground(true);
         // Pawns come scaled to their places (zet_pion): QLabel would make a copy of each again.
         label->setScaledContents(false);
-        if (std::string_view(label->metaObject()->className()) == "groot_getal" ||
-            label->objectName().startsWith("im_")) {
+        const bool pion = label->objectName().startsWith("im_");
+        if (pion || std::string_view(label->metaObject()->className()) == "groot_getal") {
             label->setAttribute(Qt::WA_OpaquePaintEvent);
         }
+        label->setHidden(pion);
     }
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
                 isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
             }));
-    for (const auto& [toets, welke] : terugblik::toetsen) {
-        connect(new QShortcut(toets, this), &QShortcut::activated, this,
+    for (const auto& paar : terugblik::toetsen) {
+        const terugblik::toets welke = paar.second;
+        connect(new QShortcut(paar.first, this), &QShortcut::activated, this,
                 bewaak([this, welke] { stap(welke); }));
     }
     resize(ontworpen);

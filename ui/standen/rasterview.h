@@ -16,7 +16,6 @@ public:
 
     // The year to mark, 0 for none.
     void markeer(int jaar);
-    int gemarkeerd() const { return m_jaar; }
 
 protected:
     void drawBackground(QPainter* schilder, const QRectF& gebied) override;

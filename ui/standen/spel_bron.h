@@ -9,7 +9,7 @@ class frm_pion;
 
 // The game as the standings read it: the records, the rules' totals and the pawns. Made by the
 // program, which outlives every standings window.
-class spel_bron : public standen_bron {
+class spel_bron final : public standen_bron {
 public:
     spel_bron(const cls_tbl_speler& tbl_speler, const cls_status& status, cls_subcpt_ui& subcpt_ui,
               const frm_pion& pion, std::function<void(int)> kies);
