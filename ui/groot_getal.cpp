@@ -10,7 +10,7 @@
 void groot_getal::paintEvent(QPaintEvent* /*event*/) {
     qreal breedte = 0;
     for (QChar c : text()) {
-        breedte += teken(c).voortgang;
+        breedte += beeld_van(c).voortgang;
     }
     const QRectF vlak = contentsRect();
     QSizeF omvang(breedte, m_stijging + m_daling);
@@ -40,15 +40,15 @@ void groot_getal::paintEvent(QPaintEvent* /*event*/) {
         schilder.scale(krimp, krimp);
         qreal links = 0;
         for (QChar c : text()) {
-            schilder.drawPixmap(QPointF(links, 0), teken(c).beeld);
-            links += teken(c).voortgang;
+            schilder.drawPixmap(QPointF(links, 0), beeld_van(c).beeld);
+            links += beeld_van(c).voortgang;
         }
         return;
     }
     const int boven = qRound(y + m_stijging) - static_cast<int>(std::ceil(m_stijging));
     for (QChar c : text()) {
-        schilder.drawPixmap(qRound(x), boven, teken(c).beeld);
-        x += teken(c).voortgang;
+        schilder.drawPixmap(qRound(x), boven, beeld_van(c).beeld);
+        x += beeld_van(c).voortgang;
     }
 }
 
@@ -60,7 +60,7 @@ void groot_getal::changeEvent(QEvent* event) {
 }
 
 // A character on its baseline, with room for what reaches past its advance.
-const groot_getal::teken_beeld& groot_getal::teken(QChar teken) {
+const groot_getal::teken_beeld& groot_getal::beeld_van(QChar teken) {
     const qreal dpr = devicePixelRatioF();
     if (dpr != m_dpr) {
         m_tekens.clear();

@@ -25,7 +25,7 @@ private:
         QPixmap beeld;
         qreal voortgang = 0; // how far the next character stands
     };
-    const teken_beeld& teken(QChar teken);
+    const teken_beeld& beeld_van(QChar teken);
 
     // The characters drawn for the pixel ratio of the screen where they were drawn; a window
     // moved to a screen of another ratio draws them anew, or they would show soft or coarse.

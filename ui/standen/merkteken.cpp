@@ -47,14 +47,14 @@ QImage merkteken(int vorm, const QColor& kleur, bool hol) {
     QPainter schilder(&beeld);
     schilder.setRenderHint(QPainter::Antialiasing);
     const QPainterPath pad = vorm_pad(vorm);
-    const auto rand = [&schilder, &pad](const QColor& kleur, int breedte) {
+    const auto omlijn = [&schilder, &pad](const QColor& kleur, int breedte) {
         schilder.strokePath(pad, QPen(kleur, breedte, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     };
     schilder.fillPath(pad, hol ? QColor(Qt::white) : kleur);
     // A dark edge on both sides of the colour: a yellow ring stays in sight on white.
-    rand(kleur.darker(170), hol ? 16 : 4);
+    omlijn(kleur.darker(170), hol ? 16 : 4);
     if (hol) {
-        rand(kleur, 8);
+        omlijn(kleur, 8);
     }
     return beeld;
 }
