@@ -3,6 +3,7 @@
 #include "services/cls_applicatie.h"
 #include "ui/board/ontwerp_speelbord.h"
 #include "ui/dialogs/frm_pion.h"
+#include "ui/groot_getal.h"
 #include "ui/klok/klok_label.h"
 #include "ui/lettertype.h"
 #include "ui/noem.h"
@@ -122,7 +123,7 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
         // Pawns come scaled to their places (zet_pion): QLabel would make a copy of each again.
         label->setScaledContents(false);
         const bool pion = label->objectName().startsWith("im_");
-        if (pion || std::string_view(label->metaObject()->className()) == "groot_getal") {
+        if (pion || qobject_cast<groot_getal*>(label)) {
             label->setAttribute(Qt::WA_OpaquePaintEvent);
         }
         label->setHidden(pion);
