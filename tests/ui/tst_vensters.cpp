@@ -79,10 +79,13 @@ int rasterlijnen(const QImage& beeld, int x) {
 }
 
 #ifdef CORVANTA_STANDEN
-// The standings' chart, once it has caught up with the game.
-QChart* grafiek(spel_met_vensters& s) {
+// The standings' chart and its view, once they have caught up with the game.
+QChartView* view(spel_met_vensters& s) {
     QApplication::processEvents();
-    return s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen")->chart();
+    return s.programma.standen()->venster().findChild<QChartView*>("grafiek_standen");
+}
+QChart* grafiek(spel_met_vensters& s) {
+    return view(s)->chart();
 }
 
 // Its lines by team row: each team's closed years, or its point of the year being played.
@@ -93,6 +96,12 @@ QList<QLineSeries*> lijnen(spel_met_vensters& s, bool nu = false) {
         per_rij.append(qobject_cast<QLineSeries*>(alle[i]));
     }
     return per_rij;
+}
+
+// Where the chart shows a year and a share, in its view's viewport.
+QPoint op_scherm(spel_met_vensters& s, double jaar, double aandeel) {
+    const QPointF punt = grafiek(s)->mapToPosition({jaar, aandeel}, lijnen(s)[1]);
+    return view(s)->mapFromScene(grafiek(s)->mapToScene(punt));
 }
 
 QValueAxis* as(spel_met_vensters& s, Qt::Orientation richting) {
@@ -623,11 +632,8 @@ private slots:
             s.programma.standen()->tip(1, 2),
             QString("Alfa, end of fiscal year 2: %1").arg(procent_tekst(lijnen(s)[1]->at(1).y())));
         // A screen reader hears the totals as they stand now.
-        const QString gehoord = s.programma.standen()
-                                    ->venster()
-                                    .findChild<QWidget*>("grafiek_standen")
-                                    ->accessibleDescription();
-        QCOMPARE(gehoord.section("; ", 0, 0), s.programma.standen()->tip(1, s.status.ronde()));
+        QCOMPARE(view(s)->accessibleDescription().section("; ", 0, 0),
+                 s.programma.standen()->tip(1, s.status.ronde()));
         // At most ten ticks a year axis: twelve years every second one; past a hundred, its end
         // at a round number.
         while (s.status.ronde() < 12) {
@@ -652,24 +658,18 @@ private slots:
         s.programma.toon_standen();
         QWidget& standen = s.programma.standen()->venster();
         standen.show();
-        auto* view = standen.findChild<QChartView*>("grafiek_standen");
-        const auto op_scherm = [&](double jaar, QLineSeries* lijn) {
-            const QPointF punt = grafiek(s)->mapToPosition({jaar, lijn->at(0).y()}, lijn);
-            return view->mapFromScene(grafiek(s)->mapToScene(punt));
-        };
-        QCOMPARE(lijnen(s)[1]->at(0).y(), lijnen(s)[2]->at(0).y());
+        const double aandeel = lijnen(s)[1]->at(0).y();
+        QCOMPARE(lijnen(s)[2]->at(0).y(), aandeel);
         // Across the two lines halfway between years 1 and 2: both colours show.
-        const QImage beeld = view->viewport()->grab().toImage();
-        const QPoint midden = (op_scherm(1, lijnen(s)[1]) + op_scherm(2, lijnen(s)[1])) / 2;
-        const auto gezien = [&](QColor kleur) {
-            for (int x = midden.x() - 15; x <= midden.x() + 15; ++x) {
-                for (int y = midden.y() - 8; y <= midden.y() + 8; ++y) {
-                    const QColor c = beeld.pixelColor(x, y);
-                    if (std::abs(c.red() - kleur.red()) + std::abs(c.green() - kleur.green()) +
-                            std::abs(c.blue() - kleur.blue()) <
-                        40) {
-                        return true;
-                    }
+        const QImage beeld = view(s)->viewport()->grab().toImage().copy(
+            QRect(op_scherm(s, 1.5, aandeel) - QPoint(15, 8), QSize(31, 17)));
+        const auto gezien = [&beeld](QColor kleur) {
+            for (int i = 0; i < beeld.width() * beeld.height(); ++i) {
+                const QColor c = beeld.pixelColor(i % beeld.width(), i / beeld.width());
+                if (std::abs(c.red() - kleur.red()) + std::abs(c.green() - kleur.green()) +
+                        std::abs(c.blue() - kleur.blue()) <
+                    40) {
+                    return true;
                 }
             }
             return false;
@@ -679,7 +679,7 @@ private slots:
         // Through the window system, as a pointer's move comes.
         QTest::mouseMove(
             standen.windowHandle(),
-            standen.mapFromGlobal(view->viewport()->mapToGlobal(op_scherm(2, lijnen(s)[2]))));
+            standen.mapFromGlobal(view(s)->viewport()->mapToGlobal(op_scherm(s, 2, aandeel))));
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(),
                  s.programma.standen()->tip(1, 2) + "\n" + s.programma.standen()->tip(2, 2));
@@ -698,7 +698,7 @@ private slots:
         QWidget* standen = &s.programma.standen()->venster();
         QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
         // The grid line of 50 % runs across the plot, at the height the axis gives 50.
-        const QImage beeld = standen->findChild<QChartView*>("grafiek_standen")->grab().toImage();
+        const QImage beeld = view(s)->grab().toImage();
         const int x = qRound(grafiek(s)->plotArea().center().x());
         const auto y = static_cast<int>(grafiek(s)->mapToPosition({1, 50}, lijnen(s)[1]).y());
         QCOMPARE(beeld.pixelColor(x, y), QColor(0xE2, 0xE2, 0xE2));
@@ -869,11 +869,8 @@ private slots:
         }
         s.programma.toon_standen();
         QWidget& standen = s.programma.standen()->venster();
-        auto* view = standen.findChild<QChartView*>("grafiek_standen");
-        const auto klik_jaar = [&](double jaar) {
-            const QPointF punt = grafiek(s)->mapToPosition({jaar, 50}, lijnen(s)[1]);
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                              view->mapFromScene(grafiek(s)->mapToScene(punt)));
+        const auto klik_jaar = [&s](double jaar) {
+            QTest::mouseClick(view(s)->viewport(), Qt::LeftButton, {}, op_scherm(s, jaar, 50));
             QApplication::processEvents();
         };
         klik_jaar(2);
@@ -882,9 +879,7 @@ private slots:
         frm_klas& klas = *s.programma.klas();
         klik_jaar(2.3);
         QCOMPARE(klas.gekozen_jaar(), 2);
-        const QPointF lijn = grafiek(s)->mapToPosition({2, 50}, lijnen(s)[1]);
-        const QPoint x = view->mapFromScene(grafiek(s)->mapToScene(lijn));
-        QCOMPARE_LT(qGray(view->viewport()->grab().toImage().pixel(x)), 64);
+        QCOMPARE_LT(qGray(view(s)->viewport()->grab().toImage().pixel(op_scherm(s, 2, 50))), 64);
         s.toets(&standen, Qt::Key_Left);
         QCOMPARE(klas.gekozen_jaar(), 1);
         s.toets(&standen, Qt::Key_End);
