@@ -194,15 +194,13 @@ QStringList onvertaald(const QWidget& venster, const QStringList& namen) {
     return over;
 }
 
-// A caption cut off by its control: a label's text wider than the label, a button's wider than
-// the room its frame leaves. Dutch runs longer, not taller.
+// A caption cut off by its control: a label's text or a share of 100 in a box wider than the
+// control, a button's wider than the room its frame leaves. Dutch runs longer, not taller.
 QStringList afgekapt(const QWidget& venster) {
     QStringList te_klein;
     for (const QWidget* c : venster.findChildren<QWidget*>()) {
-        const QString tekst = c->property("text").toString();
-        if (!c->isVisibleTo(&venster) || qobject_cast<const QLineEdit*>(c) || tekst.isEmpty()) {
-            continue;
-        }
+        const QString tekst =
+            qobject_cast<const QLineEdit*>(c) ? "100" : c->property("text").toString();
         QRect ruimte = c->rect();
         if (auto* knop = qobject_cast<const QPushButton*>(c)) {
             QStyleOptionButton optie;
@@ -290,7 +288,7 @@ private slots:
         const QRect bord = s.op_bord("im_background")->geometry();
         QCOMPARE_LE((bord.center() - s.speelbord.rect().center()).manhattanLength(), 1);
 
-        QStringList buiten, overlap, te_smal, niet_geschaald, anders;
+        QStringList buiten, overlap, niet_geschaald, anders;
         // The board's controls: its direct children that are no windows themselves.
         QList<QWidget*> alle =
             s.speelbord.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -308,11 +306,6 @@ private slots:
                 if (c < ander && g.intersects(ander->geometry()) && !mag_overlappen(c, ander)) {
                     overlap << n + " over " + ander->objectName();
                 }
-            }
-            const QString tekst =
-                c->property("text").toString() + (qobject_cast<const QLineEdit*>(c) ? "100" : "");
-            if (QFontMetrics(c->font()).horizontalAdvance(tekst) > g.width()) {
-                te_smal << n;
             }
             const QWidget* zelfde = ontworpen.op_bord(n);
             const QRectF verwacht(QPointF(zelfde->pos()) * schaal + bord.topLeft(),
@@ -333,7 +326,7 @@ private slots:
         }
         QCOMPARE(buiten.join(", "), QString());
         QCOMPARE(overlap.join(", "), QString());
-        QCOMPARE(te_smal.join(", "), QString());
+        QCOMPARE(afgekapt(s.speelbord).join(", "), QString());
         QCOMPARE(niet_geschaald.join(", "), QString());
         QCOMPARE(anders.join(", "), QString());
         QCOMPARE(s.op_bord("tb_naam_speler_1")->isVisibleTo(&s.speelbord), false);
@@ -1101,7 +1094,7 @@ private slots:
         const auto fouten = [&](int jaar) {
             klas.kies_jaar(jaar);
             QApplication::processEvents();
-            QStringList fout;
+            QStringList fout = afgekapt(klas);
             // Where a control stands in the view, also one inside a square's frame.
             const auto plek = [&klas](const QWidget* c) {
                 return QRect(c->mapTo(&klas, QPoint()), c->size());
@@ -1120,9 +1113,6 @@ private slots:
                     cijfers(c) < 1080 / 25) {
                     fout << c->objectName() + " small";
                 }
-                if (QFontMetrics(c->font()).horizontalAdvance(c->text()) > c->width()) {
-                    fout << c->objectName() + " cut";
-                }
                 for (const QLabel* ander : labels) {
                     if (c < ander && ander->isVisibleTo(&klas) && plek(c).intersects(plek(ander))) {
                         fout << c->objectName() + " over " + ander->objectName();
@@ -1138,13 +1128,8 @@ private slots:
         QCOMPARE_GT(cijfers(s.in(klas, "lbl_ronde_nummer")), 2 * 1080 / 25);
         QCOMPARE_GE(cijfers(s.in(klas, "lbl_klok")), cijfers(s.in(klas, "lbl_ronde_nummer")));
         QCOMPARE(s.in<QLabel>(klas, "lbl_klok")->text(), "59:59");
-        const QLabel* rij = nullptr;
-        for (int r = 1; r <= 4; ++r) {
-            const auto* label = s.in<QLabel>(klas, QString("lbl_naam_speler_%1").arg(r));
-            rij = label->accessibleName() == lang ? label : rij;
-        }
-        QVERIFY(rij);
-        const QString naam = rij->text();
+        // The long name's team left square 1 in the year replayed now: it stands last.
+        const QString naam = s.in<QLabel>(klas, "lbl_naam_speler_4")->text();
         QVERIFY2(naam.endsWith(QChar(0x2026)), qPrintable(naam));
         QVERIFY2(lang.startsWith(naam.chopped(1)), qPrintable(naam));
         klas.setWindowState(Qt::WindowNoState);
