@@ -67,15 +67,14 @@ bool mag_overlappen(const QWidget* a, const QWidget* b) {
 
 // In a column of the margin, the backdrop's horizontal grid lines run on: some rows are
 // clearly darker than the column's lightest. A margin left unpainted is one flat colour.
-int rasterlijnen(const QImage& beeld, int x) {
-    int lichtste = 0, donker = 0;
+qsizetype rasterlijnen(const QImage& beeld, int x) {
+    QList<int> grijs;
     for (int y = 0; y < beeld.height(); ++y) {
-        lichtste = std::max(lichtste, qGray(beeld.pixel(x, y)));
+        grijs << qGray(beeld.pixel(x, y));
     }
-    for (int y = 0; y < beeld.height(); ++y) {
-        donker += qGray(beeld.pixel(x, y)) < lichtste - 6 ? 1 : 0;
-    }
-    return donker;
+    const int lichtste = *std::max_element(grijs.begin(), grijs.end());
+    return std::count_if(grijs.begin(), grijs.end(),
+                         [lichtste](int g) { return g < lichtste - 6; });
 }
 
 #ifdef CORVANTA_STANDEN
@@ -1001,12 +1000,11 @@ private slots:
         const auto inkt = [](const QImage& beeld) {
             QRect omtrek;
             int pixels = 0;
-            for (int y = 0; y < beeld.height(); ++y) {
-                for (int x = 0; x < beeld.width(); ++x) {
-                    if (qGray(beeld.pixel(x, y)) < 128) {
-                        omtrek |= QRect(x, y, 1, 1);
-                        ++pixels;
-                    }
+            for (int i = 0; i < beeld.width() * beeld.height(); ++i) {
+                const QPoint p(i % beeld.width(), i / beeld.width());
+                if (qGray(beeld.pixel(p)) < 128) {
+                    omtrek |= QRect(p, QSize(1, 1));
+                    ++pixels;
                 }
             }
             return std::pair{omtrek, pixels};
