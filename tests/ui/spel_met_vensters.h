@@ -112,22 +112,18 @@ struct spel_met_vensters {
     // Empty when they agree.
     QString klas_anders_dan_bord() const {
         QApplication::processEvents(); // the view catches up with the board's last redraw
-        // A pawn as a person tells it apart: by its colour, and by what it says to a screen reader.
-        const auto pion = [](const QWidget* w) {
-            const QPixmap plaatje = static_cast<const QLabel*>(w)->pixmap();
-            const QImage beeld = plaatje.toImage();
-            return plaatje.isNull()
-                       ? QString()
-                       : beeld.pixelColor(beeld.rect().center()).name() + " " + w->accessibleName();
-        };
-        // What a control shows, nothing while it is hidden; the view elides a long name, whose
-        // whole it gives to a screen reader.
-        const auto toont = [&pion](const QWidget* w) {
-            const QString naam = w->objectName();
-            return !w->isVisibleTo(w->window())  ? QString()
-                   : naam.startsWith("im_")      ? pion(w)
-                   : naam.startsWith("lbl_naam") ? w->accessibleName()
-                                                 : w->property("text").toString();
+        // What a control shows, nothing while it is hidden: a pawn as a person tells it apart, by
+        // its colour and by what it says to a screen reader; a name whole, as the view, which
+        // elides a long one, gives it to a screen reader.
+        const auto toont = [](const QWidget* w) {
+            const bool pion = w->objectName().startsWith("im_");
+            const QImage beeld =
+                pion ? static_cast<const QLabel*>(w)->pixmap().toImage() : QImage();
+            return !w->isVisibleTo(w->window()) || (pion && beeld.isNull()) ? QString()
+                   : pion
+                       ? beeld.pixelColor(beeld.rect().center()).name() + " " + w->accessibleName()
+                   : w->objectName().startsWith("lbl_naam") ? w->accessibleName()
+                                                            : w->property("text").toString();
         };
         static const QRegularExpression vakken("^lbl_(naam|marktaandeel)_");
         QStringList anders;

@@ -128,77 +128,74 @@ private:
 
 // Where the class view, replaying closed year jaar, shows other than that year's board and the
 // board before it hold, read as a person or a screen reader reads the view: the year and the
-// band; each scoreboard row's name and total, in score order; each square's lines from the top
-// in team-number order, a present system with its pawn and share, "new" where the board before
+// band; the scoreboard's names and totals, highest first; each square's lines from the top in
+// team-number order, a present system with its pawn and share, "new" where the board before
 // had none, and a system taken away during the year with its pawn, faint, and no share. Empty
 // when they agree. Counts the marks it saw.
 QString terugblik_anders(const spel_met_vensters& s, std::int16_t jaar, int& nieuw, int& weg) {
     const frm_klas& klas = *s.programma.klas();
-    const auto label = [&klas](const QString& naam, int i) {
-        return klas.findChild<QLabel*>(QString("%1_%2").arg(naam).arg(i));
+    const auto label = [&klas](const QString& naam, int i = 0) {
+        return klas.findChild<QLabel*>(i == 0 ? naam : QString("%1_%2").arg(naam).arg(i));
+    };
+    const auto naam = [&s](std::int16_t rij) {
+        return QString::fromStdString(s.tbl_speler.rij(rij)->speler_naam());
     };
     QStringList anders;
-    const QLabel* band = klas.findChild<QLabel*>("lbl_terugblik");
-    if (klas.findChild<QLabel*>("lbl_ronde_nummer")->text() != QString::number(jaar) ||
-        !band->isVisibleTo(&klas) || band->text() != "replay" ||
+    if (label("lbl_ronde_nummer")->text() != QString::number(jaar) ||
+        !label("lbl_terugblik")->isVisibleTo(&klas) || label("lbl_terugblik")->text() != "replay" ||
         klas.accessibleName() != QString("replay of fiscal year %1").arg(jaar)) {
         anders << "the heading";
     }
     cls_subcpt_ui::per_team_double totaal{};
     s.subcpt_ui.srvc_bereken_marktaandeel_speler(jaar, totaal);
-    for (int r = 1; r <= s.tbl_speler.aantal_rijen(); ++r) {
-        const double hoger =
-            r == 1 ? 1e9 : label("lbl_marktaandeel_speler", r - 1)->text().toDouble();
-        bool gevonden = false;
-        for (std::int16_t t = 1; t <= s.tbl_speler.aantal_rijen(); ++t) {
-            gevonden |= QString::fromStdString(s.tbl_speler.rij(t)->speler_naam()) ==
-                            label("lbl_naam_speler", r)->accessibleName() &&
-                        percentage_tekst(totaal[t]) == label("lbl_marktaandeel_speler", r)->text();
-        }
-        if (!gevonden || label("lbl_marktaandeel_speler", r)->text().toDouble() > hoger) {
-            anders << QString("scoreboard row %1").arg(r);
-        }
+    QStringList rijen, getoond;
+    QList<double> volgorde;
+    for (std::int16_t r = 1; r <= s.tbl_speler.aantal_rijen(); ++r) {
+        rijen << naam(r) + " " + percentage_tekst(totaal[r]);
+        getoond << label("lbl_naam_speler", r)->accessibleName() + " " +
+                       label("lbl_marktaandeel_speler", r)->text();
+        volgorde << label("lbl_marktaandeel_speler", r)->text().toDouble();
     }
-    const cls_rij_speelbord& bord = *s.tbl_speelbord.rij(jaar);
+    if (!std::is_permutation(getoond.begin(), getoond.end(), rijen.begin(), rijen.end()) ||
+        !std::is_sorted(volgorde.rbegin(), volgorde.rend())) {
+        anders << "the scoreboard: " + getoond.join("; ");
+    }
     for (std::int16_t v = 1; v <= 9; ++v) {
-        QStringList verwacht, getoond;
+        QStringList verwacht, vak;
         for (std::int16_t w = 1; w <= 4; ++w) {
-            const cls_systeem& cel = *bord.systeem(v, w);
+            const cls_systeem& cel = *s.tbl_speelbord.rij(jaar)->systeem(v, w);
             const bool ervoor =
                 jaar > 1 && s.tbl_speelbord.rij(jaar - 1)->systeem(v, w)->aanwezig();
             if (!cel.aanwezig() && !ervoor) {
                 continue;
             }
-            const cls_rij_speler& team = *s.tbl_speler.rij(cel.speler_nummer());
-            const QString naam = QString::fromStdString(team.speler_naam());
-            const QString pion = frm_pion::beschrijving(team.pion_nummer(), naam);
-            if (cel.aanwezig()) {
-                const QString aandeel = percentage_tekst(cel.marktaandeel());
-                const QString wie = QString("square %1, %2").arg(v).arg(naam);
-                verwacht << pion + " | " + aandeel + " | " +
-                                (ervoor ? wie : wie + ", new this year") + ": " + aandeel + " | " +
-                                (ervoor ? "" : "new");
-                nieuw += ervoor ? 0 : 1;
-            } else {
-                verwacht << pion + ", taken away this year |  |  | taken away";
-                ++weg;
-            }
+            const std::int16_t rij = cel.speler_nummer();
+            const QString pion =
+                frm_pion::beschrijving(s.tbl_speler.rij(rij)->pion_nummer(), naam(rij));
+            const QString aandeel = percentage_tekst(cel.marktaandeel());
+            const QString wie =
+                QString("square %1, %2%3: ").arg(v).arg(naam(rij), ervoor ? "" : ", new this year");
+            verwacht << (cel.aanwezig()
+                             ? QStringList{pion, aandeel, wie + aandeel, ervoor ? "" : "new"}
+                             : QStringList{pion + ", taken away this year", "", "", "taken away"})
+                            .join(" | ");
+            nieuw += cel.aanwezig() && !ervoor ? 1 : 0;
+            weg += cel.aanwezig() ? 0 : 1;
         }
-        for (int k = 1; k <= 4; ++k) {
-            const int i = 4 * v + 4 - k;
-            const QLabel* pion = label("im_nieuw", i);
+        for (int i = 4 * v + 3; i >= 4 * v; --i) {
             const QLabel* merk = label("lbl_verandering", i);
-            if (!pion->pixmap().isNull()) {
-                getoond << pion->accessibleName() + " | " +
-                               label("lbl_marktaandeel_systeem", i)->text() + " | " +
-                               label("lbl_marktaandeel_systeem", i)->accessibleName() + " | " +
-                               (merk->isVisibleTo(&klas) ? merk->text() : QString());
+            if (!label("im_nieuw", i)->pixmap().isNull()) {
+                vak << QStringList{label("im_nieuw", i)->accessibleName(),
+                                   label("lbl_marktaandeel_systeem", i)->text(),
+                                   label("lbl_marktaandeel_systeem", i)->accessibleName(),
+                                   merk->isVisibleTo(&klas) ? merk->text() : ""}
+                           .join(" | ");
             }
         }
-        if (getoond != verwacht) {
+        if (vak != verwacht) {
             anders << QString("square %1: %2 instead of %3")
                           .arg(v)
-                          .arg(getoond.join("; "), verwacht.join("; "));
+                          .arg(vak.join("; "), verwacht.join("; "));
         }
     }
     return anders.join(", ");

@@ -67,35 +67,37 @@ entries() {
 msiexec() {
     wine msiexec "$@" /qn /l*v "$work/msiexec.log" >/dev/null 2>&1
 }
+# Corvanta listed once among the installed apps, its files those of folder $1.
+eenmaal_met() {
+    [ "$(entries | grep -c '^DisplayName=')" = 1 ] || fail "$2 the installed apps list: $(entries)"
+    diff -u <(files "$1") <(files "$installed") || fail "$2 the install holds other files"
+}
+# An installer of the files in folder $1, numbered $2, into $3.
+maak_msi() {
+    "$(dirname "$0")/../../packaging/windows/maak_msi.sh" "$1" "$2" \
+        "$build/packaging/windows/corvanta.ico" "Corvanta maintainers" "$3" >/dev/null 2>&1 ||
+        fail "wixl could not make $3"
+}
 
 # The same files as this version, numbered as an older one.
 older=$work/Corvanta-0.9.0-x64.msi
-"$(dirname "$0")/../../packaging/windows/maak_msi.sh" "$pakket" 0.9.0 \
-    "$build/packaging/windows/corvanta.ico" "Corvanta maintainers" "$older" >/dev/null 2>&1 ||
-    fail "wixl could not make the older installer"
+maak_msi "$pakket" 0.9.0 "$older"
 msiexec /i "$older" || fail "the older version did not install: $(tail -5 "$work/msiexec.log")"
 msiexec /i "$msi" || fail "this version did not install: $(tail -5 "$work/msiexec.log")"
-[ "$(entries | grep -c '^DisplayName=')" = 1 ] ||
-    fail "the installed apps list Corvanta other than once: $(entries)"
+eenmaal_met "$pakket" "over the older version"
 entries | grep -qx "DisplayVersion=$version" || fail "the installed apps show $(entries)"
 entries | grep -qx "Publisher=Corvanta maintainers" || fail "no publisher: $(entries)"
-diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
 
 # A rebuilt installer of the same version, as a school redeploys it, replaces the one installed:
 # one entry, and the second build's files. Then this build again, the same way.
 rebuilt=$work/rebuilt
 cp -r "$pakket" "$rebuilt"
 echo "rebuilt" >"$rebuilt/rebuilt.txt"
-"$(dirname "$0")/../../packaging/windows/maak_msi.sh" "$rebuilt" "$version" \
-    "$build/packaging/windows/corvanta.ico" "Corvanta maintainers" "$work/rebuilt.msi" \
-    >/dev/null 2>&1 || fail "wixl could not make the rebuilt installer"
+maak_msi "$rebuilt" "$version" "$work/rebuilt.msi"
 msiexec /i "$work/rebuilt.msi" || fail "the rebuilt installer did not install"
-[ "$(entries | grep -c '^DisplayName=')" = 1 ] ||
-    fail "after a rebuilt installer of the same version the apps list: $(entries)"
-diff -u <(files "$rebuilt") <(files "$installed") || fail "the rebuilt install holds other files"
+eenmaal_met "$rebuilt" "after a rebuilt installer of the same version"
 msiexec /i "$msi" || fail "this build did not install over the rebuilt one"
-[ "$(entries | grep -c '^DisplayName=')" = 1 ] || fail "installed twice: $(entries)"
-diff -u <(files "$pakket") <(files "$installed") || fail "the install holds other files"
+eenmaal_met "$pakket" "after this build over the rebuilt one"
 # Windows puts a per-machine install's entry into the common Start menu; Wine into the user's.
 menu=$(tr -d '\r' <"$work/msiexec.log" | sed -n 's/^Property(S): ProgramMenuFolder = //p' | head -n 1)
 shortcut=$(wine winepath -u "${menu}Corvanta.lnk" 2>/dev/null | tr -d '\r')
@@ -114,6 +116,17 @@ registry() {
         iconv -f UTF-16 -t UTF-8 "$work/key.utf16" | tr -d '\r'
     done >"$work/$1.reg"
 }
+# The id of the visible window titled $1, waited for $2 tenths of a second; else fails, saying $3
+# and what the program said last.
+zichtbaar() {
+    local id _
+    for _ in $(seq "$2"); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
+        [ -z "$id" ] || { echo "$id" && return; }
+        sleep 0.1
+    done
+    fail "$3: $(tail -5 "$work/out")"
+}
 # Two teams typed into the add-teams dialog, Enter; a year played from the board's focused
 # "forward"; then Ctrl+H, before which Qt Charts is not loaded, and after which the standings
 # show, loaded with it, their lines drawn in the teams' colours.
@@ -128,13 +141,8 @@ speel_en_open_standen() {
     sleep 1
     [ "$(geladen)" = 0 ] || fail "at $dpi dpi Qt Charts was loaded before the standings opened"
     xdotool key ctrl+h
-    local venster=""
-    for _ in $(seq 100); do
-        venster=$(xdotool search --onlyvisible --name "^$standen\$" 2>/dev/null | head -n 1) || true
-        [ -z "$venster" ] || break
-        sleep 0.1
-    done
-    [ -n "$venster" ] || fail "at $dpi dpi Ctrl+H showed no standings: $(tail -5 "$work/out")"
+    local venster
+    venster=$(zichtbaar "$standen" 100 "at $dpi dpi Ctrl+H showed no standings")
     sleep 2
     [ "$(geladen)" -ge 1 ] || fail "at $dpi dpi the standings show without Qt Charts loaded"
     import -window root "$uit/standings-$dpi-dpi.png"
@@ -156,13 +164,7 @@ for dpi in 120 144; do
     [ "$dpi" = 120 ] || { taal=nl standen=stand; }
     (cd "$installed" && WINEDEBUG=+loaddll wine ./corvanta.exe --language $taal >"$work/out" 2>&1) &
     programma=$!
-    bord=""
-    for _ in $(seq 300); do
-        bord=$(xdotool search --onlyvisible --name '^Corvanta 5$' 2>/dev/null | head -n 1) || true
-        [ -z "$bord" ] || break
-        sleep 0.1
-    done
-    [ -n "$bord" ] || fail "at $dpi dpi no board appeared: $(cat "$work/out")"
+    bord=$(zichtbaar "Corvanta 5" 300 "at $dpi dpi no board appeared")
     sleep 2
     import -window root "$uit/board-$dpi-dpi.png"
     speel_en_open_standen
