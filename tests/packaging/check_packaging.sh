@@ -57,17 +57,6 @@ prefix=$work/usr
 diff -u <(expected_files | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) ||
     fail "the install holds other files than expected"
 
-# The standings module takes nothing from the program that loads it, as a Windows DLL cannot: all
-# it needs comes from the libraries it names.
-if [ "$standen" != 0 ]; then
-    module=$prefix/lib/corvanta/modules/corvanta_standen.so
-    symbols() { nm -D "$@" | awk 'NF > 1 && $(NF - 1) != "w" {sub(/@.*/, "", $NF); print $NF}' |
-        sort -u; }
-    unresolved=$(comm -23 <(symbols --undefined-only "$module") <(symbols --defined-only \
-        $(ldd "$module" | awk '/=> \// {print $3}')))
-    [ -z "$unresolved" ] || fail "the standings module needs what its libraries lack: $unresolved"
-fi
-
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }

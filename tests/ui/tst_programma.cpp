@@ -69,8 +69,9 @@ public:
     }
 
     // What must hold between any two moves: no error at the boundary, no press through the lock;
-    // one board per round at step 1 with no square held; and the board as its round's records
-    // say. (The random games on the rules check every closed round.)
+    // one board per round at step 1 with no square held; and the class view showing what the
+    // board shows. (The replay test reads the view against the records; the random games on the
+    // rules check every closed round.)
     QString controleer() {
         if (modale_vragen::app().aantal_fouten() != 0 || !m_vragen.onverwacht.isEmpty() ||
             m_verkeerd) {
@@ -85,39 +86,13 @@ public:
             return {};
         }
         const QString klas = s.klas_anders_dan_bord();
-        return klas.isEmpty() ? controleer_bord() : "the class view shows another " + klas;
+        return klas.isEmpty() ? QString() : "the class view shows another " + klas;
     }
 
     spel_met_vensters s;
 
 private:
     int kies(int van, int tot) { return std::uniform_int_distribution<int>(van, tot)(m_rng); }
-
-    // Every present system shows its share, a whole percent from 0 to 100, from the top line of
-    // its square down. (That each square is one whole market, the random games on the rules
-    // check exactly.)
-    QString controleer_bord() {
-        for (std::int16_t vak = 1; vak <= 9; ++vak) {
-            int aanwezig = 0;
-            for (std::int16_t team = 1; team <= 4; ++team) {
-                aanwezig += s.cel_aanwezig(vak, team) ? 1 : 0;
-            }
-            for (int regel = 1; regel <= 4; ++regel) {
-                auto* tekst = s.op_bord<QLineEdit>(
-                    QString("tb_marktaandeel_systeem_%1").arg(4 * vak + 4 - regel));
-                bool geheel = false;
-                const int procent = tekst->text().toInt(&geheel);
-                if (tekst->isVisible() != (regel <= aanwezig) ||
-                    (regel <= aanwezig && (!geheel || procent < 0 || procent > 100))) {
-                    return QString("square %1 line %2 shows \"%3\"")
-                        .arg(vak)
-                        .arg(regel)
-                        .arg(tekst->text());
-                }
-            }
-        }
-        return {};
-    }
 
     std::mt19937 m_rng;
     modale_vragen m_vragen;
@@ -258,6 +233,8 @@ private slots:
         }
         QCOMPARE(druk(Qt::Key_Right), 0);
         QCOMPARE(druk(Qt::Key_Right), 0);
+        QCOMPARE(druk(Qt::Key_Home), 1);
+        QCOMPARE(druk(Qt::Key_End), 0);
         QCOMPARE(handen.s.klas_anders_dan_bord(), QString());
         QCOMPARE_GT(nieuw, 20);
         QCOMPARE_GT(weg, 5);
