@@ -189,7 +189,6 @@ private slots:
         s.stappen(3);
         QCOMPARE(s.cel(1, 1, 1).marktaandeel(), 2.0 / 3.0);
         QCOMPARE(s.cel(1, 1, 2).marktaandeel(), 1.0 / 3.0);
-        QCOMPARE(s.cel(1, 2, 1).marktaandeel(), 1.0);
         QCOMPARE(s.cel(1, 2).marktaandeel(), 1.0);
         QCOMPARE(s.cel(2, 1).marktaandeel(), 0.6);
         QCOMPARE(s.cel(2, 2).marktaandeel(), 0.4);

@@ -237,7 +237,6 @@ private slots:
         QTest::addColumn<double>("aandeel");
         QTest::addColumn<QString>("tekst");
         QTest::newRow("an eighth, down to even") << 0.125 << "12";
-        QTest::newRow("total of two squares") << 5.0 / 3 << "167";
         QTest::newRow("just below zero") << -0.004 << "0";
         QTest::newRow("largest") << 327.67 << "32767";
         QTest::newRow("smallest") << -327.68 << "-32768";
@@ -661,6 +660,12 @@ private slots:
         QVERIFY(s.programma.standen());
         QWidget* standen = &s.programma.standen()->venster();
         QCOMPARE(as(s, Qt::Vertical)->tickInterval(), 10.0);
+        // The grid line of 50 % runs across the plot, at the height the axis gives 50.
+        const QImage beeld = view(s)->grab().toImage();
+        const int x = qRound(grafiek(s)->plotArea().center().x());
+        const auto y = static_cast<int>(grafiek(s)->mapToPosition({1, 50}, lijnen(s)[1]).y());
+        QCOMPARE(beeld.pixelColor(x, y), QColor(0xE2, 0xE2, 0xE2));
+        QCOMPARE(beeld.pixelColor(x, y + 3), QColor(Qt::white));
         QApplication::clipboard()->clear();
         s.toets(standen, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->image().size(), standen->size());
@@ -692,8 +697,7 @@ private slots:
         f5();
         frm_klas* klas = s.programma.klas();
         QVERIFY(klas);
-        QScreen* projector = QGuiApplication::screens().at(0);
-        QTRY_COMPARE(klas->geometry(), projector->geometry());
+        QTRY_COMPARE(klas->geometry(), QGuiApplication::screens().at(0)->geometry());
         QVERIFY(klas->isFullScreen());
         QCOMPARE(s.speelbord.geometry(), bord);
         QCOMPARE(QApplication::activeWindow(), &s.speelbord);
@@ -941,7 +945,6 @@ private slots:
         taal::zet("nl");
         QApplication::processEvents();
         QApplication::processEvents(); // the class view draws once the event loop comes round
-        QCOMPARE(s.op_bord("im_pion_speler_1")->accessibleName(), "groen vierkant, Groen");
         QCOMPARE(s.op_bord("lbl_klok")->accessibleName(),
                  "rondetimer loopt, nog hooguit 5 minuten");
         QCOMPARE(s.tekst("tb_naam_speler_1"), "Groen");
