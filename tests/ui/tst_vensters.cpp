@@ -743,6 +743,7 @@ private slots:
         s.programma.klok().wissel();
         const auto hoek = [&klas] { return qGray(klas->grab().toImage().pixel(2, 2)); };
         QCOMPARE_GT(hoek(), 200);
+        QVERIFY(!s.in(*klas, "lbl_terugblik")->isVisibleTo(klas)); // also before its first picture
         klas->kies_jaar(2);
         QApplication::processEvents();
         QCOMPARE(s.speelbord.windowTitle(), "Corvanta 5 - class view: replay of fiscal year 2");

@@ -126,7 +126,11 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
         if (pion || qobject_cast<groot_getal*>(label)) {
             label->setAttribute(Qt::WA_OpaquePaintEvent);
         }
-        label->setHidden(pion);
+        // Hidden, not shown: the replay's band and marks, hidden above, stay so until the
+        // first picture, so that a window painted before it never says "replay".
+        if (pion) {
+            label->hide();
+        }
     }
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
                 isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
