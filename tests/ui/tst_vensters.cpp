@@ -1099,6 +1099,7 @@ private slots:
             QTest::qWait(1100);
             return t.tikken;
         };
+        QVERIFY(s.menu("start timer"));
         s.toets(&s.speelbord, Qt::Key_T);
         QCOMPARE_GT(tikken(), 0);
         s.tijd += 61500ms;
