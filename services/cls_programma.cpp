@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QShortcut>
 
 cls_programma::cls_programma(cls_klok::tijdbron nu)
     : m_pion(std::make_unique<frm_pion>()),
@@ -37,19 +36,6 @@ cls_programma::cls_programma(cls_klok::tijdbron nu)
     m_speelbord->klok(*m_klok);
     menu->voeg_klok_toe(*m_klok);
     m_sneltoetsen = menu->sneltoetsen();
-}
-
-// The class view's replay keys work in the standings too, on the class view.
-void cls_programma::voeg_terugbliktoetsen_toe(QWidget& venster) {
-    for (const auto& paar : terugblik::toetsen) {
-        const terugblik::toets welke = paar.second;
-        QObject::connect(new QShortcut(paar.first, &venster), &QShortcut::activated, &venster,
-                         bewaak([this, welke] {
-                             if (m_klas) {
-                                 m_klas->stap(welke);
-                             }
-                         }));
-    }
 }
 
 // The board goes first and takes its windows with it: the class view's going is no news then.
@@ -137,7 +123,12 @@ void cls_programma::toon_standen() {
                              [volg = m_standen] { volg->volg(); });
         }
         m_standen_venster->addActions(m_sneltoetsen);
-        voeg_terugbliktoetsen_toe(*m_standen_venster);
+        // The class view's replay keys work in the standings too, on the class view.
+        frm_klas::verbind_toetsen(*m_standen_venster, [this](terugblik::toets welke) {
+            if (m_klas) {
+                m_klas->stap(welke);
+            }
+        });
         m_standen->markeer_jaar(m_klas ? m_klas->gekozen_jaar() : 0);
     }
     m_standen_venster->show();

@@ -59,8 +59,6 @@ public:
     frm_klas* klas() const;
 
 private:
-    void voeg_terugbliktoetsen_toe(QWidget& venster);
-
     cls_tbl_speler m_tbl_speler;
     cls_tbl_speelbord m_tbl_speelbord;
     cls_status m_status;

@@ -135,11 +135,7 @@ frm_klas::frm_klas(frm_pion& pion, lezer lees, QWidget* parent)
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, bewaak([this] {
                 isFullScreen() ? m_plaats->verlaat_volledig_scherm() : (void)close();
             }));
-    for (const auto& paar : terugblik::toetsen) {
-        const terugblik::toets welke = paar.second;
-        connect(new QShortcut(paar.first, this), &QShortcut::activated, this,
-                bewaak([this, welke] { stap(welke); }));
-    }
+    verbind_toetsen(*this, [this](terugblik::toets welke) { stap(welke); });
     resize(ontworpen);
     schaal_mee();
 }
@@ -166,6 +162,14 @@ void frm_klas::kies_jaar(int jaar) {
     m_jaar = jaar;
     plan(jaar == 0 ? m_live : m_lees(jaar));
     emit terugblik(jaar);
+}
+
+void frm_klas::verbind_toetsen(QWidget& venster, std::function<void(terugblik::toets)> stap) {
+    for (const auto& paar : terugblik::toetsen) {
+        const terugblik::toets welke = paar.second;
+        connect(new QShortcut(paar.first, &venster), &QShortcut::activated, &venster,
+                bewaak([stap, welke] { stap(welke); }));
+    }
 }
 
 void frm_klas::stap(terugblik::toets toets) {

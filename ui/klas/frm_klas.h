@@ -50,6 +50,9 @@ public:
     // Replays closed year jaar; 0 shows the live game. A year that is not closed changes nothing.
     void kies_jaar(int jaar);
     void stap(terugblik::toets toets);
+    // The replay keys on a window, each handing its choice to stap: the view's own, and the
+    // standings', which choose on the view.
+    static void verbind_toetsen(QWidget& venster, std::function<void(terugblik::toets)> stap);
     // The year replayed, 0 while the view shows the live game.
     int gekozen_jaar() const { return m_jaar; }
     // Shows the round timer beside the year, once the game master has set or started it.
